@@ -1,0 +1,55 @@
+// CPolynome: the contour set of polynomes, envelopes and artistic text. Points are in
+// thousandths of the object's box (0..1000); a flag byte marks the first point of a
+// detached island. The sixteen envelope values deform the outline; all zero is the
+// identity envelope (the mapping itself is built by the envelope editor).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "base/rect.h"
+
+namespace tessel {
+
+class CArchive;
+
+struct CPolyPoint {
+  double x = 0;
+  double y = 0;
+  uint8_t flag = 0;  // non-zero: starts a detached island or point
+  bool operator==(const CPolyPoint& o) const { return x == o.x && y == o.y && flag == o.flag; }
+};
+
+class CPolynome {
+ public:
+  static constexpr int kEnvelopeValues = 16;
+
+  std::vector<CPolyPoint> m_points;
+  int32_t m_open = 0;      // 0: contours are closed and filled; otherwise stroked
+  int32_t m_polyMode = 2;
+  std::array<double, kEnvelopeValues> m_envelope{};
+  int32_t m_bitmapEnvelope = 0;  // 1: a bitmap object is edited as an envelope
+  int32_t m_extra = 0;           // carried in memory, not stored
+
+  void Clear() { m_points.clear(); }
+  bool IsEmpty() const { return m_points.empty(); }
+
+  // The pixel rectangle of the points when the 0..1000 square is mapped onto the box
+  // (coordinates truncated, without rounding). An empty set gives an empty rectangle
+  // at (left, top).
+  CRect GetBounds(int left, int top, int width, int height) const;
+  // A polynome coordinate p (thousandths) on an axis of pixel size s and offset o.
+  static int MapToPixel(double p, int size, int offset);
+
+  // u32 count, count x (f64 x, f64 y, u8 flag), 16 f64 envelope values,
+  // u32 bitmap envelope, u32 open, u32 mode, end marker.
+  void Serialize(CArchive& ar);
+
+  bool operator==(const CPolynome& o) const {
+    return m_points == o.m_points && m_open == o.m_open && m_polyMode == o.m_polyMode &&
+           m_envelope == o.m_envelope && m_bitmapEnvelope == o.m_bitmapEnvelope;
+  }
+};
+
+}  // namespace tessel

@@ -1,0 +1,32 @@
+#include "render/texture_bank.h"
+
+#include <cctype>
+
+namespace tessel {
+
+std::string CTextureBank::Key(const std::string& name) {
+  std::string k = name;
+  for (char& c : k) c = char(std::tolower(static_cast<unsigned char>(c)));
+  return k;
+}
+
+CTextureEntry& CTextureBank::Add(const std::string& name, const std::string& category, CDIBSection picture) {
+  const std::string key = Key(name);
+  for (auto& e : m_entries) {
+    if (e.category == category && Key(e.name) == key) {
+      e.picture = std::move(picture);
+      return e;
+    }
+  }
+  m_entries.push_back({name, category, std::move(picture)});
+  return m_entries.back();
+}
+
+const CTextureEntry* CTextureBank::Find(const std::string& name, const std::string& category) const {
+  const std::string key = Key(name);
+  for (const auto& e : m_entries)
+    if (e.category == category && Key(e.name) == key) return &e;
+  return nullptr;
+}
+
+}  // namespace tessel
