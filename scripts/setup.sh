@@ -9,7 +9,7 @@ packages=(
   zlib1g-dev libpng-dev libjpeg-dev libtiff-dev libgif-dev
   libcairo2-dev libfreetype-dev libfontconfig-dev fonts-liberation2
   nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
-  clang
+  clang libclang-rt-dev jq
 )
 
 missing=()
