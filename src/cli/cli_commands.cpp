@@ -1,5 +1,7 @@
 #include "cli/cli_commands.h"
 
+#include "cli/cli_args.h"
+
 #include <unistd.h>
 
 #include <cstdio>
@@ -55,14 +57,24 @@ bool Load(CVellumDoc& doc, const std::string& path) {
 }
 }  // namespace
 
-int RunInfo(const std::string& path, const CliOptions& opt) {
+int UsageError(const std::string& error) {
+  std::fprintf(stderr, "tessel-cli: %s (see tessel-cli --help)\n", error.c_str());
+  return kExitUsage;
+}
+
+int RunInfo(CliArgs& args, const CliOptions& opt) {
+  const bool json = args.Flag("--json");
+  const auto& pos = args.Positional();
+  if (!args.Ok()) return UsageError(args.Error());
+  if (pos.size() != 1) return UsageError("info takes one project file");
+  if (!json) return UsageError("info needs --json");
+  const std::string path = pos[0];
   CliApp app(opt);
   // The JSON carries every text; stderr keeps only the messages that explain a failure.
   app.messages->SetQuiet(true);
   app.messages->SetEchoMessages(false);
   CVellumDoc doc;
-  const bool ok = Load(doc, path);
-  if (!ok) {
+  if (!Load(doc, path)) {
     for (const auto& m : app.messages->Log()) std::fprintf(stderr, "%s\n", m.c_str());
     return kExitFailure;
   }
@@ -72,20 +84,26 @@ int RunInfo(const std::string& path, const CliOptions& opt) {
   return kExitOk;
 }
 
-int RunResave(const std::string& in, const std::string& out, const CliOptions& opt) {
+int RunResave(CliArgs& args, const CliOptions& opt) {
+  const auto& pos = args.Positional();
+  if (!args.Ok()) return UsageError(args.Error());
+  if (pos.size() != 2) return UsageError("resave takes an input and an output file");
   CliApp app(opt);
   CVellumDoc doc;
-  if (!Load(doc, in)) return kExitFailure;
-  if (!SaveProjectFile(doc, out)) return kExitFailure;
-  return kExitOk;
+  if (!Load(doc, pos[0])) return kExitFailure;
+  return SaveProjectFile(doc, pos[1]) ? kExitOk : kExitFailure;
 }
 
-int RunRender(const std::string& in, const std::string& out, const CliOptions& opt) {
-  (void)in;
-  (void)out;
+int RunRender(CliArgs& args, const CliOptions& opt) {
   (void)opt;
-  std::fprintf(stderr,
-               "tessel-cli: render is not available yet: this build has no document compositor.\n");
+  args.Flag("--transparent");
+  args.Flag("--lenses-off");
+  args.Flag("--wireframe");
+  args.Int("--scale", 1, 16);
+  const auto& pos = args.Positional();
+  if (!args.Ok()) return UsageError(args.Error());
+  if (pos.size() != 2) return UsageError("render takes a project file and an output PNG");
+  std::fprintf(stderr, "tessel-cli: render is not available yet: this build has no document compositor.\n");
   return kExitFailure;
 }
 

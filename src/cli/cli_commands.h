@@ -1,4 +1,5 @@
-// The commands of tessel-cli. Each returns the process exit status.
+// The commands of tessel-cli. Each takes its own arguments (global options already
+// removed) and returns the process exit status.
 #pragma once
 
 #include <optional>
@@ -6,23 +7,24 @@
 
 namespace tessel::cli {
 
+class CliArgs;
+
 constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
 
+// Options every command accepts.
 struct CliOptions {
   bool quiet = false;
   bool yes = false;
-  bool json = false;
-  bool transparent = false;
-  bool lensesOff = false;
-  bool wireframe = false;
-  int scale = 1;
   std::optional<std::string> password;
 };
 
-int RunInfo(const std::string& path, const CliOptions& opt);
-int RunResave(const std::string& in, const std::string& out, const CliOptions& opt);
-int RunRender(const std::string& in, const std::string& out, const CliOptions& opt);
+// Prints "tessel-cli: <error>" and returns kExitUsage.
+int UsageError(const std::string& error);
+
+int RunInfo(CliArgs& args, const CliOptions& opt);
+int RunResave(CliArgs& args, const CliOptions& opt);
+int RunRender(CliArgs& args, const CliOptions& opt);
 
 }  // namespace tessel::cli

@@ -8,7 +8,7 @@
 
 namespace tessel::cli {
 
-using nlohmann::json;
+using json = nlohmann::ordered_json;
 
 namespace {
 bool IsValidUtf8(const std::string& s) {

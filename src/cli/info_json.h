@@ -16,11 +16,11 @@ namespace tessel::cli {
 
 // magic and version as read; every stored document field, the textures of the bank,
 // the groups, every object with m_uid and each stored field, and the messages.
-nlohmann::json ProjectInfoJson(const CVellumDoc& doc, const std::string& magic, int version,
+nlohmann::ordered_json ProjectInfoJson(const CVellumDoc& doc, const std::string& magic, int version,
                                const CTextureBank& bank, const std::vector<std::string>& messages);
 
 // One object's stored fields (and its frame copies under "frames").
-nlohmann::json ObjectJson(const CDrawObject& object);
+nlohmann::ordered_json ObjectJson(const CDrawObject& object);
 
 // Text of the file as JSON can carry it: valid UTF-8 stays, anything else is read as
 // Latin-1.

@@ -1,11 +1,9 @@
 // tessel-cli: headless work on Tessel projects.
 #include <cstdio>
-#include <cstring>
-#include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "cli/cli_args.h"
 #include "cli/cli_commands.h"
 
 namespace {
@@ -29,61 +27,38 @@ constexpr char kUsage[] =
     "\n"
     "Exit status: 0 success, 1 failure (the message is printed to stderr), 2 bad usage.\n";
 
-int Usage(const char* error) {
-  if (error) std::fprintf(stderr, "tessel-cli: %s\n", error);
-  std::fputs(kUsage, error ? stderr : stdout);
-  return error ? tessel::cli::kExitUsage : tessel::cli::kExitOk;
-}
+using Command = int (*)(tessel::cli::CliArgs&, const tessel::cli::CliOptions&);
+
+struct CommandEntry {
+  const char* name;
+  Command run;
+};
+
+constexpr CommandEntry kCommands[] = {
+    {"info", tessel::cli::RunInfo},
+    {"resave", tessel::cli::RunResave},
+    {"render", tessel::cli::RunRender},
+};
 
 }  // namespace
 
 int main(int argc, char** argv) {
   using namespace tessel::cli;
+  CliArgs args(std::vector<std::string>(argv + 1, argv + argc));
+  if (args.Flag("-h") || args.Flag("--help")) {
+    std::fputs(kUsage, stdout);
+    return kExitOk;
+  }
+  // Options every command takes may stand anywhere; the command word comes first of
+  // what is left.
   CliOptions opt;
-  std::vector<std::string> args;
-  for (int i = 1; i < argc; ++i) {
-    const std::string a = argv[i];
-    auto value = [&]() -> std::optional<std::string> {
-      if (i + 1 >= argc) return std::nullopt;
-      return std::string(argv[++i]);
-    };
-    if (a == "-h" || a == "--help") return Usage(nullptr);
-    if (a == "-q") opt.quiet = true;
-    else if (a == "--yes") opt.yes = true;
-    else if (a == "--json") opt.json = true;
-    else if (a == "--transparent") opt.transparent = true;
-    else if (a == "--lenses-off") opt.lensesOff = true;
-    else if (a == "--wireframe") opt.wireframe = true;
-    else if (a == "--password") {
-      opt.password = value();
-      if (!opt.password) return Usage("--password needs a value");
-    } else if (a == "--scale") {
-      const auto v = value();
-      char* end = nullptr;
-      const long n = v ? std::strtol(v->c_str(), &end, 10) : 0;
-      if (!v || *end || n < 1 || n > 16) return Usage("--scale needs a whole number from 1 to 16");
-      opt.scale = int(n);
-    } else if (a.size() > 1 && a[0] == '-') {
-      return Usage(("unknown option " + a).c_str());
-    } else {
-      args.push_back(a);
-    }
-  }
-  if (args.empty()) return Usage("no command given");
-  const std::string command = args[0];
-  args.erase(args.begin());
-  if (command == "info") {
-    if (args.size() != 1) return Usage("info takes one project file");
-    if (!opt.json) return Usage("info needs --json");
-    return RunInfo(args[0], opt);
-  }
-  if (command == "resave") {
-    if (args.size() != 2) return Usage("resave takes an input and an output file");
-    return RunResave(args[0], args[1], opt);
-  }
-  if (command == "render") {
-    if (args.size() != 2) return Usage("render takes a project file and an output PNG");
-    return RunRender(args[0], args[1], opt);
-  }
-  return Usage(("unknown command " + command).c_str());
+  opt.quiet = args.Flag("-q");
+  opt.yes = args.Flag("--yes");
+  opt.password = args.Value("--password");
+  if (!args.Error().empty()) return UsageError(args.Error());
+  const auto command = args.TakeFront();
+  if (!command) return UsageError("no command given");
+  for (const CommandEntry& c : kCommands)
+    if (*command == c.name) return c.run(args, opt);
+  return UsageError("unknown command " + *command);
 }

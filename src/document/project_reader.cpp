@@ -98,7 +98,13 @@ LoadResult ReadProject(CArchive& ar, CVellumDoc& doc, bool notEmptyNotice) {
     ~ClearCompression() { App().m_compressBitmaps = false; }
   } clearCompression;
 
-  const std::string magic = ar.ReadString();
+  // A file too short even for its magic is no project either.
+  std::string magic;
+  try {
+    magic = ar.ReadString();
+  } catch (const CArchiveException&) {
+    magic.clear();
+  }
   if (magic.compare(0, sizeof kMagicPrefix - 1, kMagicPrefix) != 0) {
     ui.Message("This is not a valid project file", MsgButtons::kOk);
     return LoadResult::kNotProject;
