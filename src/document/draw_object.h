@@ -75,6 +75,10 @@ class CDrawObject : public CObjectFields {
   bool CreatePath(const std::vector<CPointD>& points, bool closed);
   // A free-hand stroke; with close set and at least 6 points the stroke is closed.
   bool CreateFreePath(const std::vector<CPointD>& points, bool close);
+  // Live text in font at size (em pixels) boxed at m_left, m_top; false if empty or no font.
+  bool CreateText(const std::string& text, const CLogFont& font, double size);
+  // "Convert to Curves": the text becomes a plain polynome; its outline stays.
+  void ConvertTextToCurves();
 
   // Raises width and height to twice the border; when both are then at least 1 sets
   // the box size, recreates m_bitmap at 32 bits and renders.
@@ -86,6 +90,10 @@ class CDrawObject : public CObjectFields {
   CRect GetSelectionRect() const;
   CRect GetInnerRect() const;
   CRect GetVisibleRect() const;
+
+  // "Convert To" Polynome (asEnvelope false) or Envelope (true): a path object becomes
+  // a contour set with the same outline and box. Returns false for other kinds.
+  bool ConvertToPolynome(bool asEnvelope);
 
   // "Break Path" and "Close Path" on the object, refitting the box.
   void BreakPath();

@@ -1,7 +1,10 @@
 // CPolynome: the contour set of polynomes, envelopes and artistic text. Points are in
-// thousandths of the object's box (0..1000); a flag byte marks the first point of a
-// detached island. The sixteen envelope values deform the outline; all zero is the
-// identity envelope (the mapping itself is built by the envelope editor).
+// thousandths of the object's box (0..1000). Each point's flag byte says how it is
+// drawn: kPolyIsland starts a new contour (a detached island); kPolyCurve marks the
+// first control point of a cubic segment, whose second control and end point are the
+// two points that follow; other points are joined by straight lines. Every contour is
+// closed when filled. The sixteen envelope values deform the outline (see envelope.h);
+// all zero is the identity envelope.
 #pragma once
 
 #include <array>
@@ -14,10 +17,13 @@ namespace tessel {
 
 class CArchive;
 
+constexpr uint8_t kPolyIsland = 0x01;
+constexpr uint8_t kPolyCurve = 0x02;
+
 struct CPolyPoint {
   double x = 0;
   double y = 0;
-  uint8_t flag = 0;  // non-zero: starts a detached island or point
+  uint8_t flag = 0;  // kPolyIsland, kPolyCurve or 0
   bool operator==(const CPolyPoint& o) const { return x == o.x && y == o.y && flag == o.flag; }
 };
 

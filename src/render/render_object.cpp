@@ -1,17 +1,73 @@
 #include "document/draw_object.h"
+#include "render/coverage_mask.h"
 #include "render/render_progress.h"
 
 namespace tessel {
 
-// The render engine grows step by step. For now the render does its first step: the
-// object bitmap is sized to the box (recreated at 32 bits when its size differs). The
-// coverage mask, fills, effects and compositing steps replace this as they arrive.
+namespace {
+constexpr int kOpaqueEnough = 254;  // opacity 254 and 255 leave the alpha untouched
+
+void Report(RenderProgress* progress, int position, const char* text) {
+  if (progress) progress->SetStep(position, text);
+}
+
+void FillColour(CDIBSection& bitmap, COLORREF colour) {
+  const uint8_t r = uint8_t(colour), g = uint8_t(colour >> 8), b = uint8_t(colour >> 16);
+  for (int y = 0; y < bitmap.Height(); ++y) {
+    uint8_t* p = bitmap.RowFromBottom(y);
+    for (int x = 0; x < bitmap.Width(); ++x, p += 4) {
+      p[0] = b;
+      p[1] = g;
+      p[2] = r;
+    }
+  }
+}
+
+// The mask is top-down, the bitmap bottom-up.
+void MaskToAlpha(const CCoverageMask& mask, CDIBSection& bitmap) {
+  for (int y = 0; y < mask.height; ++y) {
+    const uint8_t* m = mask.Row(y);
+    uint8_t* p = bitmap.RowFromTop(y) + 3;
+    for (int x = 0; x < mask.width; ++x, p += 4) *p = m[x];
+  }
+}
+
+void ScaleAlpha(CDIBSection& bitmap, int opacity) {
+  for (int y = 0; y < bitmap.Height(); ++y) {
+    uint8_t* p = bitmap.RowFromBottom(y) + 3;
+    for (int x = 0; x < bitmap.Width(); ++x, p += 4) *p = uint8_t(*p * opacity / 255);
+  }
+}
+}  // namespace
+
+int PrepareCoverageMask(CDrawObject& o, CCoverageMask& mask) {
+  mask.Reset(o.m_width, o.m_height, 255);
+  if (o.m_type == kTypeBitmap) return 0;
+  // Open paths are stroked with the line width, enlarged with the render.
+  o.m_path.m_width = o.m_lineWidth * o.m_renderScale;
+  return BuildCoverageMask(o, mask);
+}
+
+// The render engine grows step by step. This render sizes the bitmap, builds the
+// coverage mask, fills the colour, turns the mask into the alpha and applies the
+// opacity. Textures, transparency maps, outlines, bevels, lights, perspective and
+// shadows join as their steps arrive.
 void CDrawObject::RenderObject(bool maskOnly, RenderProgress* progress) {
-  (void)progress;
   if (m_width < 1 || m_height < 1) return;
   if (m_bitmap.Width() != m_width || m_bitmap.Height() != m_height || m_bitmap.BitsPerPixel() != 32)
     m_bitmap.Create(m_width, m_height, 32);
-  if (!maskOnly) m_rendered = 1;
+  if (m_bitmap.IsEmpty()) return;
+  // Bitmap objects take their picture and alpha from their image, a step still to come.
+  if (m_type != kTypeBitmap) {
+    CCoverageMask mask;
+    Report(progress, 1, "Preparing Mask");
+    m_mask = PrepareCoverageMask(*this, mask);
+    FillColour(m_bitmap, m_color);
+    MaskToAlpha(mask, m_bitmap);
+  }
+  if (maskOnly) return;
+  m_rendered = 1;
+  if (m_opacity < kOpaqueEnough) ScaleAlpha(m_bitmap, m_opacity);
 }
 
 }  // namespace tessel

@@ -42,6 +42,7 @@ TEST(ObjectRecord, EveryStoredFieldSurvivesARoundTrip) {
       a.CreateRectangle(5, 5, 60, 40);
       ForEachStoredField(a, Perturb{seed});
       a.m_imageWidth = a.m_layer.Width();  // loading takes the layer's width
+      a.RenderObject(false, nullptr);      // the stroke width follows the line width
       a.SetPackageData({1, 2, 3, 4, 5});
       a.m_cloneOf = 7;
       auto b = ReadRecord(RecordBytes(a, compress));

@@ -55,6 +55,7 @@ class ProjectFile : public ::testing::Test {
       o->CreateRectangle(10 * i, 5, 10 * i + 40, 45);
       ForEachStoredField(*o, testing::Perturb{i + 1});
       o->m_imageWidth = o->m_layer.Width();
+      o->RenderObject(false, nullptr);
     }
     doc.ObjectAt(1)->SetFrames(1, 1, 0, 0);
     doc.CreateGroup({doc.ObjectAt(0), doc.ObjectAt(2)});
