@@ -1,17 +1,11 @@
 #include "cli/cli_commands.h"
 
-#include "cli/cli_args.h"
-
-#include <unistd.h>
-
 #include <cstdio>
-#include <filesystem>
 #include <iostream>
 
-#include "base/app_context.h"
 #include "base/archive.h"
-#include "base/profile.h"
-#include "cli/cli_messages.h"
+#include "cli/cli_app.h"
+#include "cli/cli_args.h"
 #include "cli/info_json.h"
 #include "document/project_file.h"
 #include "document/vellum_doc.h"
@@ -19,25 +13,6 @@
 namespace tessel::cli {
 
 namespace {
-std::string ExeDir() {
-  std::error_code ec;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::string(".") : exe.parent_path().string();
-}
-
-// The application context of one command: the user's profile, messages for the CLI.
-struct CliApp {
-  CCliMessages* messages;
-  std::unique_ptr<CAppContext> context;
-
-  explicit CliApp(const CliOptions& opt) {
-    auto m = std::make_unique<CCliMessages>(opt.quiet, opt.yes, opt.password);
-    messages = m.get();
-    context = std::make_unique<CAppContext>(std::make_unique<CProfile>(CProfile::DefaultPath()), std::move(m),
-                                            AppPaths::FromEnvironment(ExeDir()));
-  }
-};
-
 // The magic string at the start of a file, or "" when it cannot be read.
 std::string ReadMagic(const std::string& path) {
   try {
@@ -48,13 +23,6 @@ std::string ReadMagic(const std::string& path) {
   }
 }
 
-bool Load(CVellumDoc& doc, const std::string& path) {
-  if (!std::filesystem::is_regular_file(path)) {
-    App().Messages().Message("Cannot open " + path, MsgButtons::kOk);
-    return false;
-  }
-  return LoadProjectFile(doc, path) == LoadResult::kLoaded;
-}
 }  // namespace
 
 int UsageError(const std::string& error) {
@@ -74,7 +42,7 @@ int RunInfo(CliArgs& args, const CliOptions& opt) {
   app.messages->SetQuiet(true);
   app.messages->SetEchoMessages(false);
   CVellumDoc doc;
-  if (!Load(doc, path)) {
+  if (!LoadProject(doc, path)) {
     for (const auto& m : app.messages->Log()) std::fprintf(stderr, "%s\n", m.c_str());
     return kExitFailure;
   }
@@ -90,7 +58,7 @@ int RunResave(CliArgs& args, const CliOptions& opt) {
   if (pos.size() != 2) return UsageError("resave takes an input and an output file");
   CliApp app(opt);
   CVellumDoc doc;
-  if (!Load(doc, pos[0])) return kExitFailure;
+  if (!LoadProject(doc, pos[0])) return kExitFailure;
   return SaveProjectFile(doc, pos[1]) ? kExitOk : kExitFailure;
 }
 

@@ -26,5 +26,6 @@ int UsageError(const std::string& error);
 int RunInfo(CliArgs& args, const CliOptions& opt);
 int RunResave(CliArgs& args, const CliOptions& opt);
 int RunRender(CliArgs& args, const CliOptions& opt);
+int RunMask(CliArgs& args, const CliOptions& opt);
 
 }  // namespace tessel::cli

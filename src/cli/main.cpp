@@ -18,6 +18,9 @@ constexpr char kUsage[] =
     "  resave IN.tsl OUT.tsl       Load and save again (bitmaps compressed, as Save does).\n"
     "  render IN.tsl OUT.png [--transparent] [--scale N] [--lenses-off] [--wireframe]\n"
     "                              Write the document composite as an RGBA PNG.\n"
+    "  mask IN.tsl --object N OUT.png\n"
+    "                              Write the coverage mask of object N (0 = bottom) as an\n"
+    "                              8-bit grey PNG.\n"
     "\n"
     "Options:\n"
     "  -q                          Do not print status lines.\n"
@@ -38,6 +41,7 @@ constexpr CommandEntry kCommands[] = {
     {"info", tessel::cli::RunInfo},
     {"resave", tessel::cli::RunResave},
     {"render", tessel::cli::RunRender},
+    {"mask", tessel::cli::RunMask},
 };
 
 }  // namespace

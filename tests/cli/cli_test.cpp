@@ -128,5 +128,22 @@ TEST_F(CliTest, PasswordsRefusalsAndUsage) {
   EXPECT_EQ(Cli("--help").status, 0);
 }
 
+TEST_F(CliTest, MaskWritesTheObjectMaskAsGreyPng) {
+  ASSERT_EQ(Cli("-q mask " + Path("in.tsl") + " --object 1 " + Path("m.png")).status, 0);
+  const std::string png = Slurp(Path("m.png"));
+  ASSERT_GT(png.size(), 26u);
+  EXPECT_EQ(png.substr(1, 3), "PNG");
+  auto be32 = [&](size_t at) {
+    return (uint32_t(uint8_t(png[at])) << 24) | (uint32_t(uint8_t(png[at + 1])) << 16) |
+           (uint32_t(uint8_t(png[at + 2])) << 8) | uint32_t(uint8_t(png[at + 3]));
+  };
+  EXPECT_EQ(be32(16), 34u);  // the circle's box: 30 x 20 grown by 2 on each side
+  EXPECT_EQ(be32(20), 24u);
+  EXPECT_EQ(png[24], 8);     // 8 bits
+  EXPECT_EQ(png[25], 0);     // grey
+  EXPECT_EQ(Cli("-q mask " + Path("in.tsl") + " --object 2 " + Path("n.png") + " 2>/dev/null").status, 1);
+  EXPECT_EQ(Cli("-q mask " + Path("in.tsl") + " " + Path("n.png") + " 2>/dev/null").status, 2);
+}
+
 }  // namespace
 }  // namespace tessel
