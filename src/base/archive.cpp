@@ -2,7 +2,6 @@
 
 #include <cstring>
 #include <fstream>
-#include <iterator>
 
 namespace tessel {
 
@@ -20,7 +19,14 @@ CArchive::CArchive(std::vector<uint8_t> bytes) : m_storing(false), m_data(std::m
 CArchive CArchive::FromFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw CArchiveException("Cannot open file " + path);
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  // istream::read turns a failing read (a folder opens but cannot be read) into badbit
+  // instead of letting the stream buffer's exception escape past our callers.
+  std::vector<uint8_t> bytes;
+  char chunk[1 << 16];
+  while (in) {
+    in.read(chunk, sizeof chunk);
+    bytes.insert(bytes.end(), chunk, chunk + in.gcount());
+  }
   if (in.bad()) throw CArchiveException("Cannot read file " + path);
   return CArchive(std::move(bytes));
 }
