@@ -25,6 +25,18 @@ bool CDIBSection::Create(int width, int height, int bitsPerPixel) {
   return true;
 }
 
+CDIBSection& CDIBSection::operator=(CDIBSection&& o) noexcept {
+  if (this != &o) {
+    m_width = std::exchange(o.m_width, 0);
+    m_height = std::exchange(o.m_height, 0);
+    m_bpp = std::exchange(o.m_bpp, 0);
+    m_stride = std::exchange(o.m_stride, 0);
+    m_pixels = std::move(o.m_pixels);
+    o.m_pixels.clear();
+  }
+  return *this;
+}
+
 void CDIBSection::Release() {
   m_width = m_height = m_bpp = 0;
   m_stride = 0;

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace tessel {
@@ -29,8 +30,9 @@ class CDIBSection {
   static constexpr size_t kMaxBytes = size_t(1) << 30;
 
   CDIBSection() = default;
-  CDIBSection(CDIBSection&&) noexcept = default;
-  CDIBSection& operator=(CDIBSection&&) noexcept = default;
+  // Moving leaves the source empty (size 0 as well as no pixels).
+  CDIBSection(CDIBSection&& o) noexcept { *this = std::move(o); }
+  CDIBSection& operator=(CDIBSection&& o) noexcept;
   // Copies are made on purpose only, through Clone().
   CDIBSection(const CDIBSection&) = delete;
   CDIBSection& operator=(const CDIBSection&) = delete;
