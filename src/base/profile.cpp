@@ -1,5 +1,7 @@
 #include "base/profile.h"
 
+#include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <fstream>
 
@@ -13,6 +15,39 @@ std::string Trim(const std::string& s) {
   if (b == std::string::npos) return {};
   const size_t e = s.find_last_not_of(" \t\r\n");
   return s.substr(b, e - b + 1);
+}
+
+// A value that would not survive a plain "key=value" line (blanks at either end, a line
+// break, a leading quote) is written in double quotes with \\, \", \n and \r escapes.
+std::string EncodeValue(const std::string& v) {
+  const bool plain = v.find_first_of("\r\n") == std::string::npos && Trim(v) == v && (v.empty() || v.front() != '"');
+  if (plain) return v;
+  std::string out = "\"";
+  for (const char c : v) {
+    switch (c) {
+      case '\\': out += "\\\\"; break;
+      case '"': out += "\\\""; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      default: out += c;
+    }
+  }
+  return out + '"';
+}
+
+// Reverses EncodeValue; a value without surrounding quotes is taken as it stands.
+std::string DecodeValue(const std::string& v) {
+  if (v.size() < 2 || v.front() != '"' || v.back() != '"') return v;
+  std::string out;
+  for (size_t i = 1; i + 1 < v.size(); ++i) {
+    char c = v[i];
+    if (c == '\\' && i + 2 < v.size()) {
+      const char e = v[++i];
+      c = e == 'n' ? '\n' : e == 'r' ? '\r' : e;
+    }
+    out += c;
+  }
+  return out;
 }
 }  // namespace
 
@@ -43,7 +78,7 @@ void CProfile::Load() {
     }
     const size_t eq = line.find('=');
     if (eq == std::string::npos) continue;
-    m_sections[section][Trim(line.substr(0, eq))] = Trim(line.substr(eq + 1));
+    m_sections[section][Trim(line.substr(0, eq))] = DecodeValue(Trim(line.substr(eq + 1)));
   }
 }
 
@@ -52,7 +87,7 @@ bool CProfile::Save() const {
   std::string text;
   for (const auto& [section, keys] : m_sections) {
     text += "[" + section + "]\n";
-    for (const auto& [key, value] : keys) text += key + "=" + value + "\n";
+    for (const auto& [key, value] : keys) text += key + "=" + EncodeValue(value) + "\n";
     text += "\n";
   }
   std::string error;
@@ -63,8 +98,10 @@ int CProfile::GetInt(const std::string& section, const std::string& key, int def
   const std::string s = GetString(section, key, "");
   if (s.empty()) return def;
   char* end = nullptr;
+  errno = 0;
   const long v = std::strtol(s.c_str(), &end, 10);
-  return (end && *end == '\0') ? int(v) : def;
+  if (end == s.c_str() || *end != '\0' || errno == ERANGE || v < INT_MIN || v > INT_MAX) return def;
+  return int(v);
 }
 
 std::string CProfile::GetString(const std::string& section, const std::string& key,

@@ -1,5 +1,7 @@
 // CProfile: the program's settings as sections and keys with integer and string
 // values. Stored as an INI file, or kept in memory only (tests, the CLI's --no-config).
+// Every string survives the file: values with blanks at either end, line breaks or a
+// leading quote are written in double quotes with backslash escapes.
 #pragma once
 
 #include <map>
