@@ -111,7 +111,8 @@ CRect CBezier::GetBounds(int left, int top, int width, int height) const {
     minY = std::min(minY, y);
     maxY = std::max(maxY, y);
   };
-  const int used = UsedPointCount();
+  // A closed path too short for a whole segment still has its first anchor.
+  const int used = std::max(UsedPointCount(), 1);
   for (int i = 0; i < used; i += 3) take(m_points[i].x, m_points[i].y);
   for (int s = 0; s < SegmentCount(); ++s) {
     const int i = 3 * s;
