@@ -51,7 +51,8 @@ void CLightSet::SetLightParam(int index, const std::string& name, double value, 
 
 void CLightSet::Serialize(CArchive& ar) {
   ar.Xfer(m_relief);
-  if (ar.IsLoading() && m_relief < kMinRelief) m_relief = kMinRelief;
+  // Written so that a NaN read from a file is raised as well.
+  if (ar.IsLoading() && !(m_relief >= kMinRelief)) m_relief = kMinRelief;
   ar.Xfer(m_shininess);
   ar.Xfer(m_ambient);
   ar.Xfer(m_diffuse);
