@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/app_context.h"
+#include "document/draw_object.h"
 
 namespace tessel {
 namespace {
@@ -157,6 +159,48 @@ TEST(TextOutline, BoldAndItalicFacesAndSyntheticStyles) {
   ASSERT_TRUE(BuildTextOutlineFromFile(style, regular.m_fontFile, fake));
   EXPECT_GT(InkArea(fake), 1.2 * InkArea(Build("l", 100)));
   EXPECT_GT(fake.m_advance, Build("l", 100).m_advance);
+}
+
+TEST(CreateText, MakesLiveTextThatFitsItsBox) {
+  CAppContext app;
+  CDrawObject o;
+  o.m_left = 30;
+  o.m_top = 40;
+  o.m_textAlign = 1;
+  CLogFont font;
+  font.weight = 700;
+  ASSERT_TRUE(o.CreateText("Tessel\nText", font, 60));
+  EXPECT_EQ(o.m_type, kTypePolynome);
+  EXPECT_EQ(o.m_envelope, 1);
+  EXPECT_EQ(o.m_name, "Text");
+  EXPECT_EQ(o.StatusText(), "Object: Text");
+  EXPECT_EQ(o.m_text, "Tessel\nText");
+  EXPECT_EQ(o.m_textSize, 60);
+  EXPECT_TRUE(o.m_font == font);
+  EXPECT_EQ(o.m_left, 30);
+  EXPECT_EQ(o.m_top, 40);
+  const CTextOutline expect = Build("Tessel\nText", 60, true, false, 1);
+  EXPECT_EQ(o.m_width, int(std::ceil(expect.m_width)) + 2 * o.Border());
+  EXPECT_EQ(o.m_height, int(std::ceil(expect.m_height)) + 2 * o.Border());
+  EXPECT_EQ(o.m_bitmap.Width(), o.m_width);
+  double maxX = 0;
+  for (const auto& p : o.m_polynome.m_points) {
+    EXPECT_TRUE(p.x >= 0 && p.x <= 1000 && p.y >= 0 && p.y <= 1000);
+    maxX = std::max(maxX, p.x);
+  }
+  EXPECT_GT(maxX, 950);
+
+  const CPolynome outline = o.m_polynome;
+  o.ConvertTextToCurves();
+  EXPECT_EQ(o.m_envelope, 0);
+  EXPECT_TRUE(o.m_text.empty());
+  EXPECT_TRUE(o.m_polynome == outline);
+  EXPECT_EQ(o.StatusText(), "Object: Polynome");
+
+  CDrawObject untouched;
+  EXPECT_FALSE(untouched.CreateText("", font, 60));
+  EXPECT_EQ(untouched.m_type, kTypeNone);
+  EXPECT_EQ(untouched.m_width, 0);
 }
 
 }  // namespace
