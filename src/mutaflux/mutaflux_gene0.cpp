@@ -41,7 +41,7 @@ constexpr int32_t kMemoReach = 3200;
 
 void RunGene0(const CGeneFrame& f, CChannelOrder order) {
   const int* P = f.p;
-  const CStepTrig& trig = CStepTrig::Get();
+  const CStepTrig trig = CStepTrig::Get();
   int32_t* R = f.r;
   const int32_t w = f.width, h = f.height, halfW = w / 2, halfH = h / 2;
   const int32_t H = HalfDiag(w, h);

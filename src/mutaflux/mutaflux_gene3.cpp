@@ -13,7 +13,7 @@ namespace tessel::mutaflux {
 
 void RunGene3(const CGeneFrame& f) {
   const int* P = f.p;
-  const CStepTrig& trig = CStepTrig::Get();
+  const CStepTrig trig = CStepTrig::Get();
   const int32_t w = f.width, h = f.height, H = HalfDiag(w, h);
   const int32_t s4 = ScaleParam(P[4], -255, 255);
 

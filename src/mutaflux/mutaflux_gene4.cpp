@@ -25,7 +25,7 @@ enum : int { kMin = 0, kDown = 1, kMax = 2, kUp = 3 };
 template <int kGene>
 void RunSpirals(const CGeneFrame& f) {
   const int* P = f.p;
-  const CStepTrig& trig = CStepTrig::Get();
+  const CStepTrig trig = CStepTrig::Get();
   const int32_t w = f.width, h = f.height, halfW = w / 2, halfH = h / 2;
   const int32_t tight0 = ScaleParam(P[3], -8, 8), turns0 = ScaleParam(P[0], 1, 24);
   const int32_t tight1 = ScaleParam(P[4], -8, 8), turns1 = ScaleParam(P[1], 1, 24);

@@ -43,7 +43,7 @@ struct CColumn {
 
 void RunGene7(const CGeneFrame& f) {
   const int* P = f.p;
-  const CStepTrig& trig = CStepTrig::Get();
+  const CStepTrig trig = CStepTrig::Get();
   const int32_t w = f.width, h = f.height, halfW = w / 2, halfH = h / 2;
   const int32_t H = HalfDiag(w, h);
   const int32_t s0a = ScaleParam(P[0], -4, 30), s0b = ScaleParam(P[0], -10, 4), s0c = ScaleParam(P[0], -4, 4);

@@ -17,7 +17,7 @@ namespace tessel::mutaflux {
 
 void RunGene9(const CGeneFrame& f) {
   const int* P = f.p;
-  const CStepTrig& trig = CStepTrig::Get();
+  const CStepTrig trig = CStepTrig::Get();
   const int32_t w = f.width, h = f.height;
   const int32_t k = ScaleParam(P[0], 2, 255);
   const CFixedLerp blue(0, 255, 0, ScaleParam(P[1], 1, 255)), green(0, 255, 0, ScaleParam(P[2], 1, 255));

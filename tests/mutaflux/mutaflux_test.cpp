@@ -83,7 +83,7 @@ TEST(MutafluxMath, BuildingBlocksTruncateAndClampAsWritten) {
 }
 
 TEST(MutafluxMath, TableAndFixedLerpEqualThePlainForms) {
-  const CStepTrig& trig = CStepTrig::Get();
+  const CStepTrig trig = CStepTrig::Get();
   for (int32_t a = -CStepTrig::kReach - 300; a <= CStepTrig::kReach + 300; ++a) {
     ASSERT_EQ(trig.Sin(a), std::sin(a * kStepToRadians)) << a;
     ASSERT_EQ(trig.Cos(a), std::cos(a * kStepToRadians)) << a;
