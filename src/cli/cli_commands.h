@@ -26,6 +26,8 @@ int UsageError(const std::string& error);
 int RunInfo(CliArgs& args, const CliOptions& opt);
 int RunResave(CliArgs& args, const CliOptions& opt);
 int RunRender(CliArgs& args, const CliOptions& opt);
+// mutaflux --gene G --words A,B,C --size WxH OUT.png: one Mutaflux pattern as a PNG.
+int RunMutaflux(CliArgs& args, const CliOptions& opt);
 int RunMask(CliArgs& args, const CliOptions& opt);
 
 }  // namespace tessel::cli

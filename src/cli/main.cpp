@@ -18,6 +18,10 @@ constexpr char kUsage[] =
     "  resave IN.tsl OUT.tsl       Load and save again (bitmaps compressed, as Save does).\n"
     "  render IN.tsl OUT.png [--transparent] [--scale N] [--lenses-off] [--wireframe]\n"
     "                              Write the document composite as an RGBA PNG.\n"
+    "  mutaflux --gene G --words A,B,C --size WxH OUT.png\n"
+    "                              Write the Mutaflux pattern of gene G (0-13; others act as 0)\n"
+    "                              and parameter words A,B,C (decimal or 0x hex) at W x H pixels\n"
+    "                              as an opaque RGB PNG, row 0 of the pattern at the bottom.\n"
     "  mask IN.tsl --object N OUT.png\n"
     "                              Write the coverage mask of object N (0 = bottom) as an\n"
     "                              8-bit grey PNG.\n"
@@ -41,6 +45,7 @@ constexpr CommandEntry kCommands[] = {
     {"info", tessel::cli::RunInfo},
     {"resave", tessel::cli::RunResave},
     {"render", tessel::cli::RunRender},
+    {"mutaflux", tessel::cli::RunMutaflux},
     {"mask", tessel::cli::RunMask},
 };
 
