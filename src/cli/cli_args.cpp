@@ -56,8 +56,10 @@ bool ParseIntList(const std::string& text, std::vector<long>* out) {
   while (start <= text.size()) {
     const size_t comma = text.find(',', start);
     const std::string part = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+    // Decimal, or hexadecimal after "0x"; a leading zero is not octal.
+    const bool hex = part.size() > 2 && part[0] == '0' && (part[1] == 'x' || part[1] == 'X');
     char* end = nullptr;
-    const long v = std::strtol(part.c_str(), &end, 0);
+    const long v = std::strtol(part.c_str(), &end, hex ? 16 : 10);
     if (part.empty() || *end) return false;
     out->push_back(v);
     if (comma == std::string::npos) break;

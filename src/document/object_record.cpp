@@ -16,6 +16,10 @@ constexpr double kDegToRad = 3.1415926535 / 180;
 constexpr double kMaxColorGain = 10.0;
 constexpr size_t kMaxStoredFaceName = 32;
 constexpr uint32_t kLensFlareLayer = 1;  // written instead of the layer of a flare
+// Largest object box a record may hold: several times the largest canvas (1800 x 1500)
+// on a side, and at most 64 MB of pixels.
+constexpr int kMaxStoredBoxSide = 8192;
+constexpr int64_t kMaxStoredBoxPixels = int64_t(16) << 20;
 
 void XferAll(CArchive& ar, std::initializer_list<int32_t*> fields) {
   for (int32_t* f : fields) ar.Xfer(*f);
@@ -208,9 +212,10 @@ void CDrawObject::SerializeFields(CArchive& ar, bool recordOnly) {
     if (!m_layer.IsEmpty()) m_imageWidth = m_layer.Width();
     m_effectDistanceF = m_effectDistance;
     ConvertOldTransparency(*this);
-    // A box no bitmap could hold is a damaged record, not a request for gigabytes.
-    if (m_width > CDIBSection::kMaxDimension || m_height > CDIBSection::kMaxDimension ||
-        (m_width > 0 && m_height > 0 && !CDIBSection::SizeAllowed(m_width, m_height, 32)))
+    // A box far larger than any canvas is a damaged record, not a request for a
+    // bitmap of gigabytes.
+    if (m_width > kMaxStoredBoxSide || m_height > kMaxStoredBoxSide ||
+        int64_t(m_width) * m_height > kMaxStoredBoxPixels)
       throw CArchiveException("Object size " + std::to_string(m_width) + " x " + std::to_string(m_height) +
                               " is too large");
   }

@@ -1,4 +1,5 @@
 #include "document/draw_object.h"
+#include "mutaflux/mutaflux_fill.h"
 #include "render/coverage_mask.h"
 #include "render/render_progress.h"
 
@@ -49,7 +50,7 @@ int PrepareCoverageMask(CDrawObject& o, CCoverageMask& mask) {
 }
 
 // The render engine grows step by step. This render sizes the bitmap, builds the
-// coverage mask, fills the colour, turns the mask into the alpha and applies the
+// coverage mask, fills the colour or Mutaflux pattern, turns the mask into the alpha and applies the
 // opacity. Textures, transparency maps, outlines, bevels, lights, perspective and
 // shadows join as their steps arrive.
 void CDrawObject::RenderObject(bool maskOnly, RenderProgress* progress) {
@@ -62,7 +63,14 @@ void CDrawObject::RenderObject(bool maskOnly, RenderProgress* progress) {
     CCoverageMask mask;
     Report(progress, 1, "Preparing Mask");
     m_mask = PrepareCoverageMask(*this, mask);
-    FillColour(m_bitmap, m_color);
+    if (m_mutafluxIndex > 0) {
+      Report(progress, 2, "Aplying Mutaflux");
+      const CMutafluxWords words{uint32_t(m_mutafluxParam[0]), uint32_t(m_mutafluxParam[1]),
+                                 uint32_t(m_mutafluxParam[2])};
+      FillMutaflux(m_bitmap, m_mutafluxIndex - 1, words);
+    } else {
+      FillColour(m_bitmap, m_color);
+    }
     MaskToAlpha(mask, m_bitmap);
   }
   if (maskOnly) return;

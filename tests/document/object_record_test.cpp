@@ -197,12 +197,20 @@ TEST(ObjectRecord, DamagedRecordsThrowInsteadOfAllocating) {
     CDrawObject o;
     EXPECT_THROW(o.SerializeFields(ar, false), CArchiveException) << n;
   }
-  // A box of 100000 x 100000 is refused before any bitmap is made.
-  CDrawObject huge;
-  huge.m_width = huge.m_height = 100000;
-  CArchive ar(RecordBytes(huge));
-  CDrawObject o;
-  EXPECT_THROW(o.SerializeFields(ar, false), CArchiveException);
+  // Boxes far beyond any canvas are refused before any bitmap is made.
+  for (auto [w, h] : std::vector<std::pair<int, int>>{{100000, 100000}, {9000, 10}, {5000, 5000}}) {
+    CDrawObject huge;
+    huge.m_width = w;
+    huge.m_height = h;
+    CArchive ar(RecordBytes(huge));
+    CDrawObject o;
+    EXPECT_THROW(o.SerializeFields(ar, false), CArchiveException) << w << " x " << h;
+  }
+  CDrawObject large;
+  large.m_type = kTypePath;
+  large.m_width = 8000;
+  large.m_height = 2000;
+  EXPECT_EQ(ReadRecord(RecordBytes(large))->m_bitmap.Width(), 8000);
 }
 
 CDIBSection Sample(int w, int h) {
