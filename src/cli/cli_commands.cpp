@@ -43,7 +43,7 @@ int RunInfo(CliArgs& args, const CliOptions& opt) {
   app.messages->SetEchoMessages(false);
   CVellumDoc doc;
   if (!LoadProject(doc, path)) {
-    for (const auto& m : app.messages->Log()) std::fprintf(stderr, "%s\n", m.c_str());
+    for (const auto& m : app.messages->MessagesOnly()) std::fprintf(stderr, "%s\n", m.c_str());
     return kExitFailure;
   }
   const auto j = ProjectInfoJson(doc, ReadMagic(path), App().m_loadedVersion, App().TextureBank(),

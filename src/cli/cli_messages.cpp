@@ -9,6 +9,7 @@ namespace tessel::cli {
 
 MsgAnswer CCliMessages::Message(const std::string& text, MsgButtons buttons) {
   m_log.push_back(text);
+  m_messages.push_back(text);
   if (m_echoMessages) std::fprintf(stderr, "%s\n", text.c_str());
   if (buttons == MsgButtons::kOk) return MsgAnswer::kOk;
   return m_yes ? MsgAnswer::kYes : MsgAnswer::kNo;

@@ -23,6 +23,8 @@ class CCliMessages : public IUserMessages {
 
   // Every message and status text so far, in order.
   const std::vector<std::string>& Log() const { return m_log; }
+  // The message-box texts only, in order.
+  const std::vector<std::string>& MessagesOnly() const { return m_messages; }
   // Stops printing (the JSON output then carries the texts).
   void SetQuiet(bool quiet) { m_quiet = quiet; }
   // Messages (not status lines) are printed even when quiet: they are errors.
@@ -34,6 +36,7 @@ class CCliMessages : public IUserMessages {
   bool m_echoMessages = true;
   std::optional<std::string> m_password;
   std::vector<std::string> m_log;
+  std::vector<std::string> m_messages;
 };
 
 }  // namespace tessel::cli
