@@ -58,6 +58,7 @@ class CFontStore {
   ~CFontStore() {
     for (auto& f : m_faces) FT_Done_Face(f.second->m_face);
     if (m_library) FT_Done_FreeType(m_library);
+    if (m_config) FcConfigDestroy(m_config);
   }
 
   // FT faces are not thread-safe; whoever uses a face holds this.
@@ -67,7 +68,7 @@ class CFontStore {
   const CFontFace* Match(const std::string& name, bool bold, bool italic, std::string* error) {
     const std::string key = name + '\n' + char('0' + bold) + char('0' + italic);
     if (auto it = m_matches.find(key); it != m_matches.end()) return it->second;
-    if (!m_fontconfigReady && !(m_fontconfigReady = FcInit())) {
+    if (!m_config && !(m_config = FcInitLoadConfigAndFonts())) {
       SetError(error, "No font available: fontconfig could not load its configuration");
       return nullptr;
     }
@@ -76,10 +77,10 @@ class CFontStore {
     FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
     FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
     FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);  // only outline fonts give contours
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcConfigSubstitute(m_config, pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
     FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+    FcPattern* match = FcFontMatch(m_config, pattern, &result);
     FcPatternDestroy(pattern);
     FcChar8* file = nullptr;
     int index = 0;
@@ -127,7 +128,9 @@ class CFontStore {
  private:
   CFontStore() = default;
   FT_Library m_library = nullptr;
-  bool m_fontconfigReady = false;
+  // A configuration of our own rather than fontconfig's global one, so that it can be
+  // released at exit without pulling it from under other users of fontconfig.
+  FcConfig* m_config = nullptr;
   std::map<std::string, std::unique_ptr<CFontFace>> m_faces;  // by file and face index
   std::map<std::string, const CFontFace*> m_matches;          // by request
 };
