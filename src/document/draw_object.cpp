@@ -68,13 +68,13 @@ std::string CDrawObject::StatusText() const {
   return "Ready.";
 }
 
-int CDrawObject::Border() const {
+int CDrawObject::MaskMargin() const {
   if (IsBitmap()) return 0;
   return (IsClosed() ? kClosedBorder : kOpenBorder) * m_renderScale;
 }
 
 void CDrawObject::AllocateBitmaps(int width, int height) {
-  const int minimum = 2 * Border();
+  const int minimum = 2 * MaskMargin();
   width = std::max(width, minimum);
   height = std::max(height, minimum);
   if (width < 1 || height < 1) return;
@@ -103,7 +103,7 @@ bool CDrawObject::ApplyPendingResize() {
 
 CRect CDrawObject::GetSelectionRect() const { return GetBoxRect().Inflated(kSelectionGrow * m_renderScale); }
 
-CRect CDrawObject::GetInnerRect() const { return GetBoxRect().Inflated(-Border()); }
+CRect CDrawObject::GetInnerRect() const { return GetBoxRect().Inflated(-MaskMargin()); }
 
 CRect CDrawObject::GetVisibleRect() const {
   int inset = 0;

@@ -62,7 +62,7 @@ class CDrawObject : public CObjectFields {
 
   // Empty room around the outline inside the box: 0 for bitmaps, 2 x render scale for
   // closed objects, 12 x render scale for open ones.
-  int Border() const;
+  int MaskMargin() const;
 
   // Shape creators: build the outline, set type, name and box, allocate and render.
   // Coordinates are canvas pixels. The path creators return false when the bounds are
@@ -80,7 +80,7 @@ class CDrawObject : public CObjectFields {
   // "Convert to Curves": the text becomes a plain polynome; its outline stays.
   void ConvertTextToCurves();
 
-  // Raises width and height to twice the border; when both are then at least 1 sets
+  // Raises width and height to twice MaskMargin(); when both are then at least 1 sets
   // the box size, recreates m_bitmap at 32 bits and renders.
   void AllocateBitmaps(int width, int height);
   void SetPendingRect(int left, int top, int width, int height);

@@ -68,7 +68,7 @@ bool CDrawObject::CreatePath(const std::vector<CPointD>& points, bool closed) {
   m_path.m_closed = closed ? 1 : 0;
   m_type = kTypePath;
   m_name = "Path";
-  const int border = Border();
+  const int border = MaskMargin();
   m_left = bounds.left - border;
   m_top = bounds.top - border;
   AllocateBitmaps(bounds.Width() + 2 * border, bounds.Height() + 2 * border);
@@ -84,7 +84,7 @@ bool CDrawObject::CreateFreePath(const std::vector<CPointD>& points, bool close)
   m_path.m_closed = (close && points.size() >= kMinPointsToClose) ? 1 : 0;
   m_type = kTypePath;
   m_name = "Free Path";
-  const int border = Border();
+  const int border = MaskMargin();
   m_left = bounds.left - border;
   m_top = bounds.top - border;
   AllocateBitmaps(bounds.Width() + 2 * border, bounds.Height() + 2 * border);
@@ -116,7 +116,7 @@ CRect RefitPolynome(CPolynome& poly, int left, int top, int width, int height) {
 void RefitPolynomeObject(CDrawObject& o, int oldBorder) {
   const CRect b = RefitPolynome(o.m_polynome, o.m_left + oldBorder, o.m_top + oldBorder,
                                 o.m_width - 2 * oldBorder, o.m_height - 2 * oldBorder);
-  const int border = o.Border();
+  const int border = o.MaskMargin();
   o.m_left = b.left - border;
   o.m_top = b.top - border;
   o.AllocateBitmaps(b.Width() + 2 * border, b.Height() + 2 * border);
@@ -125,14 +125,14 @@ void RefitPolynomeObject(CDrawObject& o, int oldBorder) {
 
 void CDrawObject::BreakPath() {
   if (IsPolynome()) {
-    const int oldBorder = Border();
+    const int oldBorder = MaskMargin();
     m_polynome.m_open = 1;
     RefitPolynomeObject(*this, oldBorder);
     return;
   }
   if (!IsPath() || !m_path.m_closed || m_path.m_points.empty()) return;
   m_path.Open();
-  const int b2 = 2 * Border();
+  const int b2 = 2 * MaskMargin();
   const CRect b = m_path.GetBounds(0, 0, m_width - b2, m_height - b2);
   m_left += b.left - kBreakGrow;
   m_top += b.top - kBreakGrow;
@@ -141,14 +141,14 @@ void CDrawObject::BreakPath() {
 
 void CDrawObject::ClosePath() {
   if (IsPolynome()) {
-    const int oldBorder = Border();
+    const int oldBorder = MaskMargin();
     m_polynome.m_open = 0;
     RefitPolynomeObject(*this, oldBorder);
     return;
   }
   if (!IsPath() || m_path.m_closed || m_path.m_points.empty()) return;
   m_path.Close();
-  const int b2 = 2 * Border();
+  const int b2 = 2 * MaskMargin();
   const CRect b = m_path.GetBounds(0, 0, m_width - b2, m_height - b2);
   m_left += b.left + kBreakGrow;
   m_top += b.top + kBreakGrow;

@@ -43,7 +43,7 @@ bool CDrawObject::CreateText(const std::string& text, const CLogFont& font, doub
   m_text = text;
   m_font = font;
   m_textSize = size;
-  const int border = Border();
+  const int border = MaskMargin();
   AllocateBitmaps(width + 2 * border, height + 2 * border);
   return true;
 }

@@ -172,7 +172,7 @@ int BuildCoverageMask(CDrawObject& o, CCoverageMask& mask) {
   if (ball) {
     DrawBall(cr.get(), o, s);
   } else if (o.m_type == kTypePath) {
-    const PointMapper map(o.Border() * s, workW, workH, ShrinkPercent(o));
+    const PointMapper map(o.MaskMargin() * s, workW, workH, ShrinkPercent(o));
     DrawShapePath(cr.get(), o, map, s);
   } else {
     int margin = sampling.margin;

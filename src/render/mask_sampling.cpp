@@ -32,7 +32,7 @@ MaskSampling ContourSampling(const CDrawObject& o, int w, int h, int a) {
   if (w > 1500 || h > 1500) s = 1;
   if (w > 1200 && h > 1200) s = 1;
   if (a == 1) s = 1;
-  MaskSampling result{s, o.Border() * s};
+  MaskSampling result{s, o.MaskMargin() * s};
   if (o.m_envelope == 1) {
     // Live text: large lines need no fine sampling.
     const int lineHeight = h / LineCount(o.m_text);
@@ -53,7 +53,7 @@ MaskSampling ChooseMaskSampling(const CDrawObject& o) {
   if (o.m_bevelType == kBevel3DBall) s = ShapeFactor(w, h, a, 1500, 1200);
   else if (o.m_type == kTypePolynome) return ContourSampling(o, w, h, a);
   else s = ShapeFactor(w, h, a, 2000, 1400);
-  return {s, o.Border() * s};
+  return {s, o.MaskMargin() * s};
 }
 
 }  // namespace tessel

@@ -180,8 +180,8 @@ TEST(CreateText, MakesLiveTextThatFitsItsBox) {
   EXPECT_EQ(o.m_left, 30);
   EXPECT_EQ(o.m_top, 40);
   const CTextOutline expect = Build("Tessel\nText", 60, true, false, 1);
-  EXPECT_EQ(o.m_width, int(std::ceil(expect.m_width)) + 2 * o.Border());
-  EXPECT_EQ(o.m_height, int(std::ceil(expect.m_height)) + 2 * o.Border());
+  EXPECT_EQ(o.m_width, int(std::ceil(expect.m_width)) + 2 * o.MaskMargin());
+  EXPECT_EQ(o.m_height, int(std::ceil(expect.m_height)) + 2 * o.MaskMargin());
   EXPECT_EQ(o.m_bitmap.Width(), o.m_width);
   double maxX = 0;
   for (const auto& p : o.m_polynome.m_points) {
