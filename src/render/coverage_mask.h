@@ -41,8 +41,9 @@ int BuildCoverageMask(CDrawObject& object, CCoverageMask& mask);
 // object is a bitmap. Returns what BuildCoverageMask returned (0 for bitmaps).
 int PrepareCoverageMask(CDrawObject& object, CCoverageMask& mask);
 
-// Averages s x s blocks of the top-down work raster into the mask. The general loop;
-// ReduceWorkRaster picks the unrolled kernels for s = 2 and 3, which give the same bytes.
+// Averages s x s blocks of the top-down work raster into the mask. The plain loop;
+// ReduceWorkRaster picks faster kernels (unrolled for s = 2 and 3, column sums above)
+// that give the same bytes.
 void ReduceWorkRasterGeneric(const uint8_t* work, ptrdiff_t workStride, int s, CCoverageMask& mask);
 void ReduceWorkRaster(const uint8_t* work, ptrdiff_t workStride, int s, CCoverageMask& mask);
 

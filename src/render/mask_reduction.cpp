@@ -1,5 +1,7 @@
 // Box-filter reduction of the supersampled work raster to the coverage mask.
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "render/coverage_mask.h"
 
@@ -48,6 +50,27 @@ void Reduce3(const uint8_t* work, ptrdiff_t stride, CCoverageMask& mask) {
       out[x] = uint8_t((r0[0] + r0[1] + r0[2] + r1[0] + r1[1] + r1[2] + r2[0] + r2[1] + r2[2]) / 9);
   }
 }
+// Larger factors: the s rows of a block are first summed per work column, then s
+// column sums make one mask pixel.
+void ReduceBySums(const uint8_t* work, ptrdiff_t stride, int s, CCoverageMask& mask) {
+  const int area = s * s;
+  std::vector<uint32_t> columns(size_t(mask.width) * size_t(s));
+  for (int y = 0; y < mask.height; ++y) {
+    const uint8_t* row = work + ptrdiff_t(y) * s * stride;
+    std::copy(row, row + columns.size(), columns.begin());
+    for (int j = 1; j < s; ++j) {
+      const uint8_t* r = row + j * stride;
+      for (size_t i = 0; i < columns.size(); ++i) columns[i] += r[i];
+    }
+    uint8_t* out = mask.Row(y);
+    const uint32_t* c = columns.data();
+    for (int x = 0; x < mask.width; ++x, c += s) {
+      uint32_t sum = 0;
+      for (int i = 0; i < s; ++i) sum += c[i];
+      out[x] = uint8_t(sum / uint32_t(area));
+    }
+  }
+}
 }  // namespace
 
 void ReduceWorkRaster(const uint8_t* work, ptrdiff_t stride, int s, CCoverageMask& mask) {
@@ -58,7 +81,7 @@ void ReduceWorkRaster(const uint8_t* work, ptrdiff_t stride, int s, CCoverageMas
   } else if (s == 3) {
     Reduce3(work, stride, mask);
   } else {
-    ReduceWorkRasterGeneric(work, stride, s, mask);
+    ReduceBySums(work, stride, s, mask);
   }
 }
 

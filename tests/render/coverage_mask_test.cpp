@@ -210,7 +210,7 @@ TEST(CoverageMask, EmptyPathsAndBitmaps) {
 
 TEST(MaskReduction, UnrolledKernelsMatchTheGeneralLoop) {
   std::mt19937 rng(42);
-  for (int s : {1, 2, 3, 4, 5}) {
+  for (int s : {1, 2, 3, 4, 5, 7, 11}) {
     const int w = 37, h = 23, stride = w * s + 7;
     std::vector<uint8_t> work(size_t(stride) * size_t(h * s));
     for (auto& b : work) b = rng() % 3 == 0 ? 0 : uint8_t(rng() % 2 ? 255 : rng());
