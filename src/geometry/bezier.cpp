@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "base/archive.h"
+#include "base/safe_round.h"
 
 namespace tessel {
 
@@ -42,7 +43,7 @@ double CubicAt(double p0, double p1, double p2, double p3, double t) {
 
 int CBezier::MapToPixel(double u, int size, int offset) {
   const double s = std::max(size, 1);
-  return offset + int(s * u + 0.5);
+  return offset + CoordTrunc(s * u + 0.5);
 }
 
 int CBezier::UsedPointCount() const {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "base/safe_round.h"
 #include "geometry/bezier.h"
 
 namespace tessel {
@@ -16,7 +17,7 @@ std::vector<CPointD> CleanFreeHandStroke(const std::vector<CPointD>& points, boo
   std::vector<CPointD> out;
   out.reserve(points.size() + 1);
   for (const auto& p : points) {
-    const CPointD r{double(int(p.x + 0.5)), double(int(p.y + 0.5))};
+    const CPointD r{double(CoordTrunc(p.x + 0.5)), double(CoordTrunc(p.y + 0.5))};
     if (!out.empty() && out.back().x == r.x && out.back().y == r.y) continue;
     out.push_back(r);
   }
@@ -28,7 +29,7 @@ CRect SampledCurveBounds(const std::vector<CPointD>& pts) {
   if (pts.empty()) return {};
   CRect r{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
   auto take = [&](double x, double y) {
-    const int ix = int(x + 0.5), iy = int(y + 0.5);
+    const int ix = CoordTrunc(x + 0.5), iy = CoordTrunc(y + 0.5);
     r.left = std::min(r.left, ix);
     r.right = std::max(r.right, ix);
     r.top = std::min(r.top, iy);

@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "base/archive.h"
+#include "base/safe_round.h"
 
 namespace tessel {
 
@@ -12,7 +13,7 @@ constexpr uint64_t kStoredPointBytes = 17;  // two doubles and a flag byte
 }
 
 int CPolynome::MapToPixel(double p, int size, int offset) {
-  return int(offset + std::max(size, 1) * p * 0.001);
+  return CoordTrunc(offset + std::max(size, 1) * p * 0.001);
 }
 
 CRect CPolynome::GetBounds(int left, int top, int width, int height) const {

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "base/safe_round.h"
 #include "document/draw_object.h"
 #include "geometry/envelope.h"
 
@@ -40,11 +41,15 @@ class PointMapper {
     }
   }
   // A unit coordinate (0..1), rounded to the nearest work pixel.
-  double X(double nx) const { return m_left + int(Pull(Flat(nx, m_width), m_fx) * m_width + 0.5); }
-  double Y(double ny) const { return m_top + int(Pull(Flat(ny, m_height), m_fy) * m_height + 0.5); }
+  double X(double nx) const { return m_left + CoordTrunc(Pull(Flat(nx, m_width), m_fx) * m_width + 0.5); }
+  double Y(double ny) const { return m_top + CoordTrunc(Pull(Flat(ny, m_height), m_fy) * m_height + 0.5); }
   // A contour coordinate in thousandths, truncated.
-  double ContourX(double px) const { return m_left + int(Pull(Flat(px * kThousandth, m_width), m_fx) * m_width); }
-  double ContourY(double py) const { return m_top + int(Pull(Flat(py * kThousandth, m_height), m_fy) * m_height); }
+  double ContourX(double px) const {
+    return m_left + CoordTrunc(Pull(Flat(px * kThousandth, m_width), m_fx) * m_width);
+  }
+  double ContourY(double py) const {
+    return m_top + CoordTrunc(Pull(Flat(py * kThousandth, m_height), m_fy) * m_height);
+  }
 
  private:
   static double Flat(double n, int size) { return size < 2 ? 0.5 : n; }

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "document/draw_object.h"
 #include "mutaflux/mutaflux_fill.h"
 #include "render/coverage_mask.h"
@@ -45,7 +47,8 @@ int PrepareCoverageMask(CDrawObject& o, CCoverageMask& mask) {
   mask.Reset(o.m_width, o.m_height, 255);
   if (o.m_type == kTypeBitmap) return 0;
   // Open paths are stroked with the line width, enlarged with the render.
-  o.m_path.m_width = o.m_lineWidth * o.m_renderScale;
+  constexpr int64_t kMaxPen = 1 << 16;
+  o.m_path.m_width = int32_t(std::clamp<int64_t>(int64_t(o.m_lineWidth) * o.m_renderScale, 0, kMaxPen));
   return BuildCoverageMask(o, mask);
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 
 #include "base/app_context.h"
@@ -206,6 +207,26 @@ TEST(CoverageMask, EmptyPathsAndBitmaps) {
   CCoverageMask bm;
   EXPECT_EQ(PrepareCoverageMask(b, bm), 0);
   for (uint8_t v : bm.bytes) ASSERT_EQ(v, 255);
+}
+
+TEST(CoverageMask, DamagedCoordinatesDrawWithoutHarm) {
+  CAppContext app;
+  const double nan = std::nan(""), huge = 1e300;
+  CDrawObject path;
+  path.m_type = kTypePath;
+  path.m_path.m_points = {{nan, 0.5, 0}, {huge, -huge, 0}, {0.5, nan, 0}};
+  path.m_lineWidth = 1 << 30;
+  path.AllocateBitmaps(40, 30);
+  CDrawObject poly;
+  poly.m_type = kTypePolynome;
+  poly.m_polynome.m_points = {{nan, 10, kPolyIsland}, {huge, 500, kPolyCurve}, {-huge, nan, 0}, {1, 1, 0}};
+  poly.m_polynome.m_envelope[3] = nan;
+  poly.AllocateBitmaps(40, 30);
+  for (CDrawObject* o : {&path, &poly}) {
+    CCoverageMask m;
+    PrepareCoverageMask(*o, m);
+    EXPECT_EQ(m.bytes.size(), size_t(o->m_width) * size_t(o->m_height));
+  }
 }
 
 TEST(MaskReduction, UnrolledKernelsMatchTheGeneralLoop) {
