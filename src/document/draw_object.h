@@ -92,7 +92,8 @@ class CDrawObject : public CObjectFields {
   CRect GetVisibleRect() const;
 
   // "Convert To" Polynome (asEnvelope false) or Envelope (true): a path object becomes
-  // a contour set with the same outline and box. Returns false for other kinds.
+  // a contour set with the same outline and box; "Envelope" on a bitmap object makes it
+  // a bitmap envelope. Returns false for other kinds.
   bool ConvertToPolynome(bool asEnvelope);
 
   // "Break Path" and "Close Path" on the object, refitting the box.

@@ -1,5 +1,5 @@
 // "Convert To" Polynome and Envelope: a path object becomes a contour set with the
-// same outline, curves kept as cubic segments.
+// same outline, curves kept as cubic segments; a bitmap becomes a bitmap envelope.
 #include "document/draw_object.h"
 
 namespace tessel {
@@ -11,6 +11,12 @@ CPolyPoint ToPoly(const CBezierPoint& p, uint8_t flag) { return {p.x * kThousand
 }  // namespace
 
 bool CDrawObject::ConvertToPolynome(bool asEnvelope) {
+  if (IsBitmap() && asEnvelope) {
+    // A bitmap keeps its kind; its picture is warped by the polynome's envelope.
+    m_polynome.m_bitmapEnvelope = 1;
+    AllocateBitmaps(m_width, m_height);
+    return true;
+  }
   if (!IsPath() || m_path.m_points.empty()) return false;
   const int used = m_path.UsedPointCount();
   CPolynome poly;

@@ -312,6 +312,12 @@ TEST(CoverageMask, ConvertedPathKeepsItsOutline) {
 
   CDrawObject text;
   EXPECT_FALSE(text.ConvertToPolynome(false));
+  CDrawObject bitmap;
+  bitmap.m_type = kTypeBitmap;
+  EXPECT_FALSE(bitmap.ConvertToPolynome(false));
+  EXPECT_TRUE(bitmap.ConvertToPolynome(true));
+  EXPECT_TRUE(bitmap.IsBitmapEnvelope());
+  EXPECT_EQ(bitmap.m_type, kTypeBitmap);
 }
 
 TEST(RenderObject, MaskBecomesAlphaAndOpacityScalesIt) {
