@@ -36,6 +36,7 @@ void MaskToAlpha(const CCoverageMask& mask, CDIBSection& bitmap) {
 }
 
 void ScaleAlpha(CDIBSection& bitmap, int opacity) {
+  opacity = std::clamp(opacity, 0, 255);  // a damaged record may hold anything
   for (int y = 0; y < bitmap.Height(); ++y) {
     uint8_t* p = bitmap.RowFromBottom(y) + 3;
     for (int x = 0; x < bitmap.Width(); ++x, p += 4) *p = uint8_t(*p * opacity / 255);

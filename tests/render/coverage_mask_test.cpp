@@ -343,6 +343,9 @@ TEST(RenderObject, MaskBecomesAlphaAndOpacityScalesIt) {
   EXPECT_EQ(o.m_bitmap.RowFromTop(22)[4 * 22 + 3], 127);
   const int edge = mask.At(4, 22);
   EXPECT_EQ(o.m_bitmap.RowFromTop(22)[4 * 4 + 3], edge * 127 / 255);
+  o.m_opacity = -268435456;  // damaged: treated as fully transparent
+  o.RenderObject(false, nullptr);
+  EXPECT_EQ(o.m_bitmap.RowFromTop(22)[4 * 22 + 3], 0);
 }
 
 }  // namespace
