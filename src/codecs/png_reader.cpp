@@ -76,9 +76,8 @@ bool ReadPng(const uint8_t* data, size_t size, CDIBSection& out, std::string* er
   png_read_update_info(png, info);
   if (png_get_rowbytes(png, info) != size_t(width) * 4) png_error(png, "unexpected row layout");
 
-  std::string why;
-  if (!CreateChecked(out, width, height, true, size, "PNG", &why)) {
-    src.message = why;
+  // longjmp skips destructors, so the reason goes straight into src.message.
+  if (!CreateChecked(out, width, height, true, size, "PNG", &src.message)) {
     src.ownMessage = true;
     png_longjmp(png, 1);
   }
