@@ -4,11 +4,15 @@
 #include "mutaflux/mutaflux_fill.h"
 #include "render/coverage_mask.h"
 #include "render/render_progress.h"
+#include "render/texture_step.h"
+#include "render/transparency_map.h"
 
 namespace tessel {
 
 namespace {
 constexpr int kOpaqueEnough = 254;  // opacity 254 and 255 leave the alpha untouched
+constexpr int kBevelBumpOut = 8;    // "Bump Out" starts from a grey bitmap
+constexpr COLORREF kBumpOutGrey = 0x808080;
 
 void Report(RenderProgress* progress, int position, const char* text) {
   if (progress) progress->SetStep(position, text);
@@ -26,12 +30,10 @@ void FillColour(CDIBSection& bitmap, COLORREF colour) {
   }
 }
 
-// The mask is top-down, the bitmap bottom-up.
-void MaskToAlpha(const CCoverageMask& mask, CDIBSection& bitmap) {
-  for (int y = 0; y < mask.height; ++y) {
-    const uint8_t* m = mask.Row(y);
-    uint8_t* p = bitmap.RowFromTop(y) + 3;
-    for (int x = 0; x < mask.width; ++x, p += 4) *p = m[x];
+void SetAlpha(CDIBSection& bitmap, uint8_t alpha) {
+  for (int y = 0; y < bitmap.Height(); ++y) {
+    uint8_t* p = bitmap.RowFromBottom(y) + 3;
+    for (int x = 0; x < bitmap.Width(); ++x, p += 4) *p = alpha;
   }
 }
 
@@ -41,6 +43,12 @@ void ScaleAlpha(CDIBSection& bitmap, int opacity) {
     uint8_t* p = bitmap.RowFromBottom(y) + 3;
     for (int x = 0; x < bitmap.Width(); ++x, p += 4) *p = uint8_t(*p * opacity / 255);
   }
+}
+
+// Step 20: the rendered flag and the opacity.
+void FinishRender(CDrawObject& o) {
+  o.m_rendered = 1;
+  if (o.m_opacity < kOpaqueEnough) ScaleAlpha(o.m_bitmap, o.m_opacity);
 }
 }  // namespace
 
@@ -54,32 +62,41 @@ int PrepareCoverageMask(CDrawObject& o, CCoverageMask& mask) {
 }
 
 // The render engine grows step by step. This render sizes the bitmap, builds the
-// coverage mask, fills the colour or Mutaflux pattern, turns the mask into the alpha and applies the
-// opacity. Textures, transparency maps, outlines, bevels, lights, perspective and
-// shadows join as their steps arrive.
+// coverage mask, fills the colour or Mutaflux pattern (grey for "Bump Out"), applies the
+// texture, the transparency map (which leaves the alpha set) and the opacity. Outlines,
+// bevels, lights, perspective and shadows join as their steps arrive.
 void CDrawObject::RenderObject(bool maskOnly, RenderProgress* progress) {
   if (m_width < 1 || m_height < 1) return;
   if (m_bitmap.Width() != m_width || m_bitmap.Height() != m_height || m_bitmap.BitsPerPixel() != 32)
     m_bitmap.Create(m_width, m_height, 32);
   if (m_bitmap.IsEmpty()) return;
   // Bitmap objects take their picture and alpha from their image, a step still to come.
-  if (m_type != kTypeBitmap) {
-    CCoverageMask mask;
-    Report(progress, 1, "Preparing Mask");
-    m_mask = PrepareCoverageMask(*this, mask);
-    if (m_mutafluxIndex > 0) {
-      Report(progress, 2, "Aplying Mutaflux");
-      const CMutafluxWords words{uint32_t(m_mutafluxParam[0]), uint32_t(m_mutafluxParam[1]),
-                                 uint32_t(m_mutafluxParam[2])};
-      FillMutaflux(m_bitmap, m_mutafluxIndex - 1, words);
-    } else {
-      FillColour(m_bitmap, m_color);
-    }
-    MaskToAlpha(mask, m_bitmap);
+  if (m_type == kTypeBitmap) {
+    if (!maskOnly) FinishRender(*this);
+    return;
   }
-  if (maskOnly) return;
-  m_rendered = 1;
-  if (m_opacity < kOpaqueEnough) ScaleAlpha(m_bitmap, m_opacity);
+  CCoverageMask mask;
+  Report(progress, 1, "Preparing Mask");
+  m_mask = PrepareCoverageMask(*this, mask);
+  if (m_mutafluxIndex > 0) {
+    Report(progress, 2, "Aplying Mutaflux");
+    const CMutafluxWords words{uint32_t(m_mutafluxParam[0]), uint32_t(m_mutafluxParam[1]),
+                               uint32_t(m_mutafluxParam[2])};
+    FillMutaflux(m_bitmap, m_mutafluxIndex - 1, words);
+  } else {
+    FillColour(m_bitmap, m_color);
+  }
+  if (m_bevelType == kBevelBumpOut) FillColour(m_bitmap, kBumpOutGrey);
+  Report(progress, 4, "Applying Texture");
+  ApplyTexture(*this, mask);
+  if (maskOnly) {
+    SetAlpha(m_bitmap, 255);
+    CopyMaskToAlpha(mask, m_bitmap);
+    return;
+  }
+  Report(progress, 7, "Transparency");
+  ApplyTransparencyMap(*this, mask);
+  FinishRender(*this);
 }
 
 }  // namespace tessel

@@ -2,6 +2,9 @@
 
 #include <cctype>
 
+#include "base/app_context.h"
+#include "codecs/image_reader.h"
+
 namespace tessel {
 
 std::string CTextureBank::Key(const std::string& name) {
@@ -27,6 +30,23 @@ const CTextureEntry* CTextureBank::Find(const std::string& name, const std::stri
   for (const auto& e : m_entries)
     if (e.category == category && Key(e.name) == key) return &e;
   return nullptr;
+}
+
+std::string CTextureBank::FolderFor(const std::string& category) {
+  if (category == "TXT") return "Textures";
+  if (category == "TR") return "Transp";
+  if (category == "SKN") return "Surface";
+  if (category == "BUM") return "Bumpmap";
+  return std::string();
+}
+
+const CTextureEntry* CTextureBank::FindOrLoad(const std::string& name, const std::string& category) {
+  if (const CTextureEntry* e = Find(name, category)) return e;
+  const std::string folder = FolderFor(category);
+  if (folder.empty() || name.empty()) return nullptr;
+  CDIBSection picture;
+  if (!ReadImageFile24(App().Paths().Find(folder, name), picture, nullptr) || picture.IsEmpty()) return nullptr;
+  return &Add(name, category, std::move(picture));
 }
 
 }  // namespace tessel
