@@ -29,5 +29,7 @@ int RunRender(CliArgs& args, const CliOptions& opt);
 // mutaflux --gene G --words A,B,C --size WxH OUT.png: one Mutaflux pattern as a PNG.
 int RunMutaflux(CliArgs& args, const CliOptions& opt);
 int RunMask(CliArgs& args, const CliOptions& opt);
+// filter IN OUT.png NAME [key=value ...] | filter --list: a bitmap filter or tweak effect.
+int RunFilter(CliArgs& args, const CliOptions& opt);
 
 }  // namespace tessel::cli

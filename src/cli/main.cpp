@@ -25,6 +25,13 @@ constexpr char kUsage[] =
     "  mask IN.tsl --object N OUT.png\n"
     "                              Write the coverage mask of object N (0 = bottom) as an\n"
     "                              8-bit grey PNG.\n"
+    "  filter IN OUT.png NAME [key=value ...]\n"
+    "                              Run a bitmap filter or colour tweak effect (\"Gaussian Blur\",\n"
+    "                              \"Art - Oceanic\", ...) on an image file and write an RGBA PNG.\n"
+    "                              Names and keys ignore case, spaces and punctuation; values\n"
+    "                              are clamped to each parameter's range; seed=N seeds random\n"
+    "                              marks. Unknown names or keys are bad usage.\n"
+    "  filter --list               Print every filter with its parameters, ranges and defaults.\n"
     "\n"
     "Options:\n"
     "  -q                          Do not print status lines.\n"
@@ -47,6 +54,7 @@ constexpr CommandEntry kCommands[] = {
     {"render", tessel::cli::RunRender},
     {"mutaflux", tessel::cli::RunMutaflux},
     {"mask", tessel::cli::RunMask},
+    {"filter", tessel::cli::RunFilter},
 };
 
 }  // namespace
