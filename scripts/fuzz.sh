@@ -1,41 +1,60 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets with clang, ASan and UBSan into build-fuzz/ and runs the
-# project-reader fuzzer for SECONDS (default 60).
+# Builds the libFuzzer targets with clang, ASan and UBSan into build-fuzz/ (or
+# $TESSEL_FUZZ_BUILD_DIR) and runs one of them for SECONDS (default 60): the project
+# reader unless --target says otherwise.
 #
-#   scripts/fuzz.sh [SECONDS] [-- LIBFUZZER OPTIONS...]
+#   scripts/fuzz.sh [--target project_reader|image_reader] [SECONDS] [-- LIBFUZZER OPTIONS...]
 #
-# Seeds are small projects made by tessel-make-samples --fuzz-seeds plus data/Samples;
-# the growing corpus stays in build-fuzz/corpus/. Crashing inputs are written to
-# $TESSEL_FUZZ_ARTIFACTS (default build-fuzz/artifacts/); replay one with
-#   build-fuzz/fuzz/project_reader_fuzz FILE
+# Seeds of project_reader are small projects made by tessel-make-samples --fuzz-seeds
+# plus data/Samples; those of image_reader are small images of every format made by
+# make_image_seeds. The growing corpus stays in build-fuzz/corpus/<target>/. Crashing
+# inputs are written to $TESSEL_FUZZ_ARTIFACTS (default build-fuzz/artifacts/); replay
+# one with
+#   build-fuzz/fuzz/<target>_fuzz FILE
 # Exits non-zero when the fuzzer found a crash.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+target=project_reader
+if [ "${1:-}" = "--target" ]; then
+  target=${2:-}
+  shift 2 || { echo "fuzz.sh: --target needs a name (see --help)" >&2; exit 2; }
+fi
+case "$target" in
+  project_reader|image_reader) ;;
+  *) echo "fuzz.sh: unknown target '$target' (see --help)" >&2; exit 2 ;;
+esac
+
 seconds=60
 case "${1:-}" in
-  -h|--help) sed -n '2,12s/^# \{0,1\}//p' "$0"; exit 0 ;;
+  -h|--help) sed -n '2,15s/^# \{0,1\}//p' "$0"; exit 0 ;;
   ''|--) ;;
   *[!0-9]*) echo "fuzz.sh: SECONDS must be a number (see --help)" >&2; exit 2 ;;
   *) seconds=$1; shift ;;
 esac
 [ "${1:-}" = "--" ] && shift
 
-build_dir=build-fuzz
+build_dir=${TESSEL_FUZZ_BUILD_DIR:-build-fuzz}
 CC=clang CXX=clang++ TESSEL_BUILD_DIR=$build_dir ./scripts/setup.sh \
   -DTESSEL_BUILD_FUZZ=ON -DTESSEL_SANITIZE=ON -DTESSEL_BUILD_GUI=OFF \
   -DTESSEL_BUILD_TESTS=OFF -DTESSEL_BUILD_BENCH=OFF
 
-seeds=$build_dir/seeds/project_reader
-corpus=$build_dir/corpus/project_reader
+seeds=$build_dir/seeds/$target
+corpus=$build_dir/corpus/$target
 artifacts=${TESSEL_FUZZ_ARTIFACTS:-$build_dir/artifacts}
 mkdir -p "$seeds" "$corpus" "$artifacts"
-# The seed tool itself runs under the sanitizers; leaks there are not the reader's.
-ASAN_OPTIONS=detect_leaks=0 "$build_dir/tools/tessel-make-samples" --fuzz-seeds "$seeds"
-cp data/Samples/*.tsl "$seeds/"
+# The seed tools themselves run under the sanitizers; leaks there are not the reader's.
+options=()
+if [ "$target" = project_reader ]; then
+  ASAN_OPTIONS=detect_leaks=0 "$build_dir/tools/tessel-make-samples" --fuzz-seeds "$seeds"
+  cp data/Samples/*.tsl "$seeds/"
+  options=(-dict=fuzz/project_file.dict)
+else
+  ASAN_OPTIONS=detect_leaks=0 "$build_dir/fuzz/make_image_seeds" "$seeds"
+fi
 
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
-"$build_dir/fuzz/project_reader_fuzz" \
+"$build_dir/fuzz/${target}_fuzz" \
   -max_total_time="$seconds" -print_final_stats=1 \
-  -dict=fuzz/project_file.dict -artifact_prefix="${artifacts%/}/" \
+  "${options[@]}" -artifact_prefix="${artifacts%/}/" \
   "$@" "$corpus" "$seeds"
