@@ -13,6 +13,8 @@ constexpr double kMinScale = 0.001;
 constexpr double kMinCosSecondAngle = 0.01;
 constexpr double kMinPerspective = 0.01;
 constexpr double kMaxPerspective = 100.0;
+constexpr int kFracBits = 16;
+constexpr double kFixedOne = 65536.0;
 
 // A scale as the placement uses it: 0 → 0.001, negative → magnitude, damaged → 1.
 // Damaged magnitudes beyond 1e-6 .. 1e6 are held there so that no step overflows.
@@ -113,19 +115,36 @@ void CTextureMapping::Map(double x, double y, double& u, double& v) const {
   v = z * (qx * m_dvdx + qy * m_dvdy) + m_ucV;
 }
 
-void SampleBilinear(const CTextureImage& tex, double u, double v, uint8_t* out) {
-  int iu = int(u), iv = int(v);
-  if (iu >= tex.width) iu = 0;  // u rounded up to the width itself
-  if (iv >= tex.height) iv = 0;
-  const int wx = int((u - iu) * 256.0) & 255, wy = int((v - iv) * 256.0) & 255;
+// One texel from 16.16 fixed-point coordinates inside the texture: 8-bit weights from
+// the top of the fraction.
+inline void SampleFixed(const CTextureImage& tex, int64_t fu, int64_t fv, uint8_t* out) {
+  const int iu = int(fu >> kFracBits), iv = int(fv >> kFracBits);
+  const int wx = int(fu >> (kFracBits - 8)) & 255, wy = int(fv >> (kFracBits - 8)) & 255;
   const int iu1 = iu + 1 == tex.width ? 0 : iu + 1;
   const int iv1 = iv + 1 == tex.height ? 0 : iv + 1;
-  const uint8_t* a = tex.rows[size_t(iv)] + iu * 3;
-  const uint8_t* b = tex.rows[size_t(iv)] + iu1 * 3;
-  const uint8_t* c = tex.rows[size_t(iv1)] + iu * 3;
-  const uint8_t* d = tex.rows[size_t(iv1)] + iu1 * 3;
+  const uint8_t* r0 = tex.rows[size_t(iv)];
+  const uint8_t* r1 = tex.rows[size_t(iv1)];
+  const uint8_t* a = r0 + iu * 3;
+  const uint8_t* b = r0 + iu1 * 3;
+  const uint8_t* c = r1 + iu * 3;
+  const uint8_t* d = r1 + iu1 * 3;
   const int w00 = (256 - wx) * (256 - wy), w01 = wx * (256 - wy), w10 = (256 - wx) * wy, w11 = wx * wy;
-  for (int ch = 0; ch < 3; ++ch) out[ch] = uint8_t((a[ch] * w00 + b[ch] * w01 + c[ch] * w10 + d[ch] * w11) >> 16);
+  out[0] = uint8_t((a[0] * w00 + b[0] * w01 + c[0] * w10 + d[0] * w11) >> 16);
+  out[1] = uint8_t((a[1] * w00 + b[1] * w01 + c[1] * w10 + d[1] * w11) >> 16);
+  out[2] = uint8_t((a[2] * w00 + b[2] * w01 + c[2] * w10 + d[2] * w11) >> 16);
+}
+
+// A coordinate reduced modulo n and turned into 16.16 fixed point (truncating).
+inline int64_t FixedWrapped(double u, int n) {
+  const int64_t f = int64_t(Wrap(u, n) * kFixedOne);
+  return f >= (int64_t(n) << kFracBits) ? 0 : f;  // u rounded up to n itself
+}
+
+// A step reduced modulo n, in 16.16 fixed point: |step| ≤ n · 65536.
+inline int64_t FixedStep(double d, int n) { return int64_t(std::fmod(d, double(n)) * kFixedOne); }
+
+void SampleBilinear(const CTextureImage& tex, double u, double v, uint8_t* out) {
+  SampleFixed(tex, FixedWrapped(u, tex.width), FixedWrapped(v, tex.height), out);
 }
 
 void CTextureMapping::SampleRow(const CTextureImage& texture, int y, uint8_t* out) const {
@@ -135,19 +154,29 @@ void CTextureMapping::SampleRow(const CTextureImage& texture, int y, uint8_t* ou
     SampleRowAffine(texture, y, out);
 }
 
-// Steps u and v along the row, keeping them inside the texture; the steps themselves are
-// first reduced modulo the texture size, so one subtraction or addition re-wraps.
+// Steps u and v along the row in fixed point, each step reduced modulo the texture size
+// so that one subtraction or addition re-wraps: the same coordinates as
+// (u0 + x · du) mod size, which SampleRowReference computes directly.
 void CTextureMapping::SampleRowAffine(const CTextureImage& tex, int y, uint8_t* out) const {
-  const double tw = tex.width, th = tex.height;
-  double u = Wrap(m_u00 + y * m_dudy, tex.width), v = Wrap(m_v00 + y * m_dvdy, tex.height);
-  const double du = std::fmod(m_dudx, tw), dv = std::fmod(m_dvdx, th);
+  const int64_t tw = int64_t(tex.width) << kFracBits, th = int64_t(tex.height) << kFracBits;
+  int64_t u = FixedWrapped(m_u00 + y * m_dudy, tex.width), v = FixedWrapped(m_v00 + y * m_dvdy, tex.height);
+  const int64_t du = FixedStep(m_dudx, tex.width), dv = FixedStep(m_dvdx, tex.height);
   for (int x = 0; x < m_boxWidth; ++x, out += 3) {
-    SampleBilinear(tex, u, v, out);
+    SampleFixed(tex, u, v, out);
     u += du;
     if (u >= tw) u -= tw; else if (u < 0) u += tw;
     v += dv;
     if (v >= th) v -= th; else if (v < 0) v += th;
   }
+}
+
+void CTextureMapping::SampleRowReference(const CTextureImage& tex, int y, uint8_t* out) const {
+  if (m_perspective) return SampleRowPerspective(tex, y, out);
+  const int64_t tw = int64_t(tex.width) << kFracBits, th = int64_t(tex.height) << kFracBits;
+  const int64_t u0 = FixedWrapped(m_u00 + y * m_dudy, tex.width), v0 = FixedWrapped(m_v00 + y * m_dvdy, tex.height);
+  const int64_t du = FixedStep(m_dudx, tex.width), dv = FixedStep(m_dvdx, tex.height);
+  for (int x = 0; x < m_boxWidth; ++x, out += 3)
+    SampleFixed(tex, ((u0 + x * du) % tw + tw) % tw, ((v0 + x * dv) % th + th) % th, out);
 }
 
 void CTextureMapping::SampleRowPerspective(const CTextureImage& tex, int y, uint8_t* out) const {
@@ -159,7 +188,7 @@ void CTextureMapping::SampleRowPerspective(const CTextureImage& tex, int y, uint
     const double z = 1.0 / (1.0 - kE * (rowA + qx * m_dx));
     const double u = z * (rowU + qx * m_dudx) + m_ucU;
     const double v = z * (rowV + qx * m_dvdx) + m_ucV;
-    SampleBilinear(tex, Wrap(u, tex.width), Wrap(v, tex.height), out);
+    SampleFixed(tex, FixedWrapped(u, tex.width), FixedWrapped(v, tex.height), out);
   }
 }
 

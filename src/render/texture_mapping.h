@@ -59,7 +59,10 @@ class CTextureMapping {
   bool HasPerspective() const { return m_perspective; }
 
   // Samples box row y (from the top) into out, three bytes (blue, green, red) per pixel.
+  // Texture coordinates are 16.16 fixed point (truncated), stepped along the row.
   void SampleRow(const CTextureImage& texture, int y, uint8_t* out) const;
+  // The same bytes computed pixel by pixel without stepping: the plain form.
+  void SampleRowReference(const CTextureImage& texture, int y, uint8_t* out) const;
 
  private:
   void SampleRowAffine(const CTextureImage& texture, int y, uint8_t* out) const;
@@ -80,8 +83,9 @@ class CTextureMapping {
   double m_ucU = 0, m_ucV = 0;    // m_inv · (B − C) + tc
 };
 
-// Bilinear sample of the texture at (u, v), both already in 0 .. size; out gets blue,
-// green, red. Weights are 8-bit: at integer coordinates the texel itself comes back.
+// Bilinear sample of the texture at (u, v), wrapped into the texture; out gets blue,
+// green, red. Coordinates become 16.16 fixed point and the weights the top 8 bits of the
+// fraction: at integer coordinates the texel itself comes back.
 void SampleBilinear(const CTextureImage& texture, double u, double v, uint8_t* out);
 
 // The sine and cosine of an angle in degrees, exact at multiples of 90.

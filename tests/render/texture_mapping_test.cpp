@@ -158,6 +158,33 @@ TEST(TextureMapping, PerspectiveShrinksTheFarSide) {
   for (int y = 0; y < 20; ++y) Row(w, tex, 50, y);
 }
 
+TEST(TextureMapping, SteppedRowsMatchThePlainForm) {
+  const CDIBSection pic = Numbered(7, 5);
+  const CTextureImage tex(pic);
+  uint32_t seed = 12345;
+  auto next = [&seed](double lo, double hi) {
+    seed = seed * 1664525u + 1013904223u;
+    return lo + (hi - lo) * ((seed >> 8) / double(1 << 24));
+  };
+  for (int trial = 0; trial < 200; ++trial) {
+    CTexturePlacement p;
+    p.angle = next(-720, 720);
+    p.angle2 = next(-80, 80);
+    p.scaleX = next(-9, 9);
+    p.scaleY = next(0.01, 3);
+    p.offsetX = int(next(-500, 500));
+    p.offsetY = int(next(-500, 500));
+    const int w = 1 + int(next(0, 300));
+    const CTextureMapping m(p, w, 40, tex.width, tex.height);
+    for (int y : {0, 17, 39}) {
+      std::vector<uint8_t> fast(size_t(w) * 3), plain(size_t(w) * 3);
+      m.SampleRow(tex, y, fast.data());
+      m.SampleRowReference(tex, y, plain.data());
+      ASSERT_EQ(fast, plain) << "trial " << trial << " row " << y;
+    }
+  }
+}
+
 TEST(TextureMapping, SinCosDegreesExactOnTheAxes) {
   double s, c;
   SinCosDegrees(270.0, s, c);
