@@ -1,12 +1,15 @@
 // "Oil Painting": the 9 × 9 mode filter.
 //
 // The fast form slides three histograms along each row: a step removes the column that
-// leaves the window and adds the one that enters. The mode (highest count, smaller value
-// on ties) only needs a search over the window's values when the old mode lost a
-// count; otherwise each added value is compared with it.
+// leaves the window and adds the one that enters, and the highest count is kept up to
+// date from the number of values holding each count.
 #include <algorithm>
 #include <array>
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "base/dib_section.h"
 #include "filters/bitmap_filters.h"
@@ -20,30 +23,53 @@ using namespace filters;
 namespace {
 
 constexpr int kReach = 4;  // the window is (2·4 + 1)² pixels
+constexpr int kWindow = (2 * kReach + 1) * (2 * kReach + 1);
 
 bool OilArgsValid(const CBitmapView& src, const CBitmapView& dst) {
   return ViewValid(src) && ViewValid(dst) && SameShape(src, dst) && !Overlap(src, dst) && src.bytesPerPixel == 4;
 }
 
-// The mode of one channel, kept up to date as values enter and leave.
+// The counts of one channel's values in the window, and how many values have each
+// count, so that the highest count is always known; the mode is then the first value
+// holding that count (a 16-byte compare per step).
 struct CModeTracker {
-  std::array<uint16_t, 256> count{};
-  int mode = 0;
-  bool stale = false;  // the mode lost a count: search again
+  alignas(16) uint8_t count[256];
+  uint8_t withCount[kWindow + 1];
+  int maxCount = 0;
 
   void Clear() {
-    count.fill(0);
-    mode = 0;
-    stale = false;
+    std::memset(count, 0, sizeof count);
+    std::memset(withCount, 0, sizeof withCount);
+    withCount[0] = 255;  // saturating is harmless: count 0 is never the maximum asked for
+    maxCount = 0;
   }
-  bool Better(int v) const { return count[v] > count[mode] || (count[v] == count[mode] && v < mode); }
   void Add(int v) {
-    ++count[size_t(v)];
-    if (!stale && Better(v)) mode = v;
+    const int c = count[v]++;
+    --withCount[c];
+    ++withCount[c + 1];
+    if (c + 1 > maxCount) maxCount = c + 1;
   }
   void Remove(int v) {
-    --count[size_t(v)];
-    if (v == mode) stale = true;
+    const int c = count[v]--;
+    --withCount[c];
+    ++withCount[c - 1];
+    if (c == maxCount && withCount[c] == 0) maxCount = c - 1;
+  }
+  // The smallest value with the highest count.
+  int Mode() const {
+#if defined(__SSE2__)
+    const __m128i needle = _mm_set1_epi8(char(maxCount));
+    for (int i = 0; i < 256; i += 16) {
+      const int hits = _mm_movemask_epi8(
+          _mm_cmpeq_epi8(_mm_load_si128(reinterpret_cast<const __m128i*>(count + i)), needle));
+      if (hits) return i + __builtin_ctz(unsigned(hits));
+    }
+    return 0;
+#else
+    for (int v = 0; v < 256; ++v)
+      if (count[v] == maxCount) return v;
+    return 0;
+#endif
   }
 };
 
@@ -67,21 +93,7 @@ void OilRows(const CBitmapView& src, const CBitmapView& dst, int rowBegin, int r
         if (x - kReach - 1 >= 0) column(x - kReach - 1, false);
         if (x + kReach < w) column(x + kReach, true);
       }
-      const int x0 = std::max(0, x - kReach), x1 = std::min(w - 1, x + kReach);
-      for (int c = 0; c < 3; ++c) {
-        CModeTracker& t = channel[c];
-        if (t.stale) {
-          // Search the window's own values (at most 81) rather than all 256 bins.
-          t.stale = false;
-          t.mode = src.Row(y0)[x0 * 4 + c];
-          for (int yy = y0; yy <= y1; ++yy) {
-            const uint8_t* p = src.Row(yy);
-            for (int xx = x0; xx <= x1; ++xx)
-              if (t.Better(p[xx * 4 + c])) t.mode = p[xx * 4 + c];
-          }
-        }
-        out[x * 4 + c] = uint8_t(t.mode);
-      }
+      for (int c = 0; c < 3; ++c) out[x * 4 + c] = uint8_t(channel[c].Mode());
       out[x * 4 + 3] = in[x * 4 + 3];
     }
   }
