@@ -42,6 +42,9 @@ std::string CTextureBank::FolderFor(const std::string& category) {
 
 const CTextureEntry* CTextureBank::FindOrLoad(const std::string& name, const std::string& category) {
   if (const CTextureEntry* e = Find(name, category)) return e;
+  // Entries of old project files carry no category; they were all image textures.
+  if (category == "TXT")
+    if (const CTextureEntry* e = Find(name, std::string())) return e;
   const std::string folder = FolderFor(category);
   if (folder.empty() || name.empty()) return nullptr;
   CDIBSection picture;

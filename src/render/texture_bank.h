@@ -26,9 +26,10 @@ class CTextureBank {
   CTextureEntry& Add(const std::string& name, const std::string& category, CDIBSection picture);
   // The entry with this name (any letter case) and category, or nullptr.
   const CTextureEntry* Find(const std::string& name, const std::string& category) const;
-  // The entry with this name and category: from the store, else read from the
-  // category's folder and kept. nullptr when the category has no folder or the file
-  // cannot be read (the caller decides what to tell the user).
+  // The entry with this name and category: from the store (for "TXT" an entry without
+  // category, from an old project file, counts too), else read from the category's
+  // folder and kept. nullptr when the category has no folder or the file cannot be read
+  // (the caller decides what to tell the user).
   const CTextureEntry* FindOrLoad(const std::string& name, const std::string& category);
   const std::deque<CTextureEntry>& Entries() const { return m_entries; }
 

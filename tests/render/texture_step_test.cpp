@@ -156,6 +156,27 @@ TEST(TextureStep, TexturesLoadFromTheFoldersUserFirst) {
   EXPECT_EQ(CTextureBank::FolderFor("BUM"), "Bumpmap");
 }
 
+TEST(TextureStep, OldEntriesWithoutCategoryAndRenderScale) {
+  CAppContext app;
+  App().TextureBank().Add("Two.png", "", Picture({{{200, 0, 0}, {0, 100, 0}}}));
+  // 1:1 at render scale 2 unless the object asks textures to grow with the render.
+  CTextured same(8, 2, "two.png");
+  same.o.m_renderScale = 2;
+  EXPECT_TRUE(same.Apply());
+  EXPECT_EQ(same.At(3, 0), (Rgb3{200, 0, 0}));  // corner at (8 − 2) / 2 = 3
+  EXPECT_EQ(same.At(4, 0), (Rgb3{0, 100, 0}));
+  EXPECT_EQ(same.At(5, 0), (Rgb3{200, 0, 0}));
+  CTextured grown(8, 2, "two.png");
+  grown.o.m_renderScale = 2;
+  grown.o.m_texParam1 = 1;
+  EXPECT_TRUE(grown.Apply());
+  EXPECT_EQ(grown.At(2, 0), (Rgb3{200, 0, 0}));  // texel centres two pixels apart
+  EXPECT_EQ(grown.At(3, 0), (Rgb3{100, 50, 0}));
+  EXPECT_EQ(grown.At(4, 0), (Rgb3{0, 100, 0}));
+  // Only textures fall back to entries without category.
+  EXPECT_EQ(App().TextureBank().Find("two.png", "TR"), nullptr);
+}
+
 class CStepLog : public RenderProgress {
  public:
   void SetStep(int position, const std::string& text) override { steps.push_back(std::to_string(position) + " " + text); }

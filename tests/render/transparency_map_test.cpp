@@ -200,6 +200,16 @@ TEST(TransparencyMap, ImageMapsTileFromTheTopLeft) {
   EXPECT_EQ(inverted.Red(0, 0), 10 + (195 * 100 >> 8));
   EXPECT_EQ(inverted.Red(1, 0), 10 + (255 * 100 >> 8));
 
+  // "Resize Transparency Textures" at render scale 2: each texel covers 2 × 2 pixels.
+  CMapped grown(5, 2, "Stripes.png");
+  grown.o.m_transpMode = 0;
+  grown.o.m_renderScale = 2;
+  grown.o.m_texParam2 = 1;
+  grown.Apply();
+  EXPECT_EQ(grown.Red(1, 1), 69);
+  EXPECT_EQ(grown.Red(2, 0), 10);
+  EXPECT_EQ(grown.Red(4, 0), 69);
+
   CMapped clear(5, 2, "Stripes.png");
   clear.Apply();
   EXPECT_EQ(clear.Alpha(0, 0), 195);  // 255 · (65025 − 60 · 255) / 65025
