@@ -18,8 +18,8 @@ using namespace filters;
 
 namespace {
 
-// Values per chunk: a multiple of every pixel size up to 4 bytes (and of 3), small
-// enough for the accumulators to stay in the first-level cache.
+// Values per chunk: a multiple of every pixel size from 1 to 4 bytes, small enough for
+// the accumulators to stay in the first-level cache.
 constexpr int kChunk = 960;
 // Radii above this are treated as this (k = 2006 taps on each side).
 constexpr double kMaxRadius = 1000.0;
@@ -53,48 +53,67 @@ __attribute__((target_clones("avx2", "default"))) void AccumulateColumn(double* 
   }
 }
 
-// Writes accumulated values of whole pixels: the first `channels` bytes of each pixel
-// from acc, the others from src.
-void StoreChunk(uint8_t* out, const double* acc, const uint8_t* src, int len, int bpp, int channels) {
-  if (channels == bpp) {
-    for (int j = 0; j < len; ++j) out[j] = SumToByte(acc[j]);
+// Writes `pixels` pixels from firstPixel on: the first `channels` bytes of each from acc
+// (`lanes` values per pixel), the other bytes of the out pixel (out is `outBpp` bytes a
+// pixel) from the same pixel of `extra` (same layout as out) when given.
+void StorePixels(uint8_t* out, int outBpp, const double* acc, int lanes, int firstPixel, int pixels, int channels,
+                 const uint8_t* extra) {
+  out += ptrdiff_t(firstPixel) * outBpp;
+  if (outBpp == lanes && lanes == channels) {
+    for (int j = 0; j < pixels * lanes; ++j) out[j] = SumToByte(acc[j]);
     return;
   }
-  for (int j = 0; j < len; j += bpp) {
-    for (int c = 0; c < channels; ++c) out[j + c] = SumToByte(acc[j + c]);
-    for (int c = channels; c < bpp; ++c) out[j + c] = src[j + c];
+  if (extra) extra += ptrdiff_t(firstPixel) * outBpp;
+  for (int p = 0; p < pixels; ++p, out += outBpp, acc += lanes) {
+    for (int c = 0; c < channels; ++c) out[c] = SumToByte(acc[c]);
+    if (extra)
+      for (int c = channels; c < outBpp; ++c) out[c] = extra[ptrdiff_t(p) * outBpp + c];
   }
 }
 
+// Horizontal pass over rows rowBegin..rowEnd − 1. Only the first `channels` bytes of
+// each src pixel are summed (packed `channels` values a pixel); dst may be packed the
+// same way (a temporary) or have src's layout, its other bytes then copied from src.
 void HorizontalRows(const CBitmapView& src, const CBitmapView& dst, const CGaussianKernel& kernel, int channels,
                     int rowBegin, int rowEnd) {
-  const int bpp = src.bytesPerPixel, k = kernel.halfWidth, w = src.width;
-  const int n = w * bpp;
-  std::vector<int32_t> pad(size_t(w + 2 * k) * bpp);
+  const int bpp = src.bytesPerPixel, k = kernel.halfWidth, w = src.width, lanes = channels;
+  const int n = w * lanes;
+  const bool copyExtra = dst.bytesPerPixel == bpp && bpp > channels;
+  std::vector<int32_t> pad(size_t(w + 2 * k) * lanes);
   std::vector<double> acc(kChunk);
   for (int y = rowBegin; y < rowEnd; ++y) {
     const uint8_t* s = src.Row(y);
-    // The row with k copies of its first and last pixel on either side.
+    // The row's channels with k copies of its first and last pixel on either side.
     int32_t* p = pad.data();
-    for (int i = 0; i < k; ++i, p += bpp)
-      for (int c = 0; c < bpp; ++c) p[c] = s[c];
-    for (int j = 0; j < n; ++j) p[j] = s[j];
+    for (int i = 0; i < k; ++i, p += lanes)
+      for (int c = 0; c < lanes; ++c) p[c] = s[c];
+    if (lanes == bpp) {
+      for (int j = 0; j < n; ++j) p[j] = s[j];
+    } else {
+      for (int x = 0; x < w; ++x)
+        for (int c = 0; c < lanes; ++c) p[x * lanes + c] = s[x * bpp + c];
+    }
     p += n;
-    for (int i = 0; i < k; ++i, p += bpp)
-      for (int c = 0; c < bpp; ++c) p[c] = s[n - bpp + c];
+    const uint8_t* last = s + ptrdiff_t(w - 1) * bpp;
+    for (int i = 0; i < k; ++i, p += lanes)
+      for (int c = 0; c < lanes; ++c) p[c] = last[c];
     uint8_t* out = dst.Row(y);
     for (int j0 = 0; j0 < n; j0 += kChunk) {
       const int len = std::min(kChunk, n - j0);
-      AccumulateRow(acc.data(), pad.data() + size_t(k) * bpp + j0, len, bpp, kernel.weights.data(), k);
-      StoreChunk(out + j0, acc.data(), s + j0, len, bpp, channels);
+      AccumulateRow(acc.data(), pad.data() + size_t(k) * lanes + j0, len, lanes, kernel.weights.data(), k);
+      StorePixels(out, dst.bytesPerPixel, acc.data(), lanes, j0 / lanes, len / lanes, channels,
+                  copyExtra ? s : nullptr);
     }
   }
 }
 
+// Vertical pass over rows rowBegin..rowEnd − 1: every byte of the src rows is summed;
+// the first `channels` of each pixel go to dst, whose other bytes come from `extra`
+// (a picture of dst's layout) or, when dst has src's layout, from src.
 void VerticalRows(const CBitmapView& src, const CBitmapView& dst, const CGaussianKernel& kernel, int channels,
-                  int rowBegin, int rowEnd) {
-  const int bpp = src.bytesPerPixel, k = kernel.halfWidth, h = src.height;
-  const int n = src.width * bpp;
+                  const CBitmapView* extra, int rowBegin, int rowEnd) {
+  const int lanes = src.bytesPerPixel, k = kernel.halfWidth, h = src.height;
+  const int n = src.width * lanes;
   std::vector<const uint8_t*> rows(size_t(2 * k + 1)), shifted(rows.size());
   std::vector<double> acc(kChunk);
   for (int y = rowBegin; y < rowEnd; ++y) {
@@ -103,12 +122,13 @@ void VerticalRows(const CBitmapView& src, const CBitmapView& dst, const CGaussia
       rows[size_t(2 * i - 1)] = src.Row(std::max(y - i, 0));
       rows[size_t(2 * i)] = src.Row(std::min(y + i, h - 1));
     }
+    const uint8_t* extraRow = extra ? extra->Row(y) : dst.bytesPerPixel == lanes ? rows[0] : nullptr;
     uint8_t* out = dst.Row(y);
     for (int j0 = 0; j0 < n; j0 += kChunk) {
       const int len = std::min(kChunk, n - j0);
       for (size_t r = 0; r < rows.size(); ++r) shifted[r] = rows[r] + j0;
       AccumulateColumn(acc.data(), shifted.data(), len, kernel.weights.data(), k);
-      StoreChunk(out + j0, acc.data(), rows[0] + j0, len, bpp, channels);
+      StorePixels(out, dst.bytesPerPixel, acc.data(), lanes, j0 / lanes, len / lanes, channels, extraRow);
     }
   }
 }
@@ -142,7 +162,7 @@ bool GaussianPass(const CBitmapView& src, const CBitmapView& dst, const CGaussia
   if (!PassArgsValid(src, dst, kernel, channels)) return false;
   ForEachBand(src.height, BandCount(src.width, src.height), [&](int begin, int end) {
     if (horizontal) HorizontalRows(src, dst, kernel, channels, begin, end);
-    else VerticalRows(src, dst, kernel, channels, begin, end);
+    else VerticalRows(src, dst, kernel, channels, nullptr, begin, end);
   });
   return true;
 }
@@ -176,13 +196,14 @@ bool GaussianFilter(GaussianMode mode, const CBitmapView& src, const CBitmapView
   amount = CapAmount(mode, amount);
   threshold = Clamp(threshold, 0, 255);
   const CGaussianKernel kernel = MakeGaussianKernel(radius);
-  std::vector<uint8_t> tmpBytes(size_t(src.width) * 4 * size_t(src.height));
-  const CBitmapView tmp{tmpBytes.data(), ptrdiff_t(src.width) * 4, src.width, src.height, 4};
+  // The horizontal sums go to a packed three-byte picture; alpha comes from src at the end.
+  std::vector<uint8_t> tmpBytes(size_t(src.width) * 3 * size_t(src.height));
+  const CBitmapView tmp{tmpBytes.data(), ptrdiff_t(src.width) * 3, src.width, src.height, 3};
   const int bands = BandCount(src.width, src.height);
   // The horizontal pass must be complete before any vertical sum reads tmp.
   ForEachBand(src.height, bands, [&](int begin, int end) { HorizontalRows(src, tmp, kernel, 3, begin, end); });
   ForEachBand(src.height, bands, [&](int begin, int end) {
-    VerticalRows(tmp, dst, kernel, 3, begin, end);
+    VerticalRows(tmp, dst, kernel, 3, &src, begin, end);
     FinishGaussian(mode, src, dst, amount, threshold, begin, end);
   });
   return true;
