@@ -5,12 +5,11 @@
 #
 #   scripts/run.sh [FILE.tsl]    default: data/Samples/Welcome.tsl
 #
-# The PNG goes to build/run/<name>.png (the build folder is $TESSEL_BUILD_DIR when set). While the render engine is not built yet,
-# render refuses; the script then prints its message and the summary and exits 0.
+# The PNG goes to build/run/<name>.png (the build folder is $TESSEL_BUILD_DIR when set).
 set -euo pipefail
 
 case "${1:-}" in
-  -h|--help) sed -n '2,9s/^# \{0,1\}//p' "$0"; exit 0 ;;
+  -h|--help) sed -n '2,8s/^# \{0,1\}//p' "$0"; exit 0 ;;
 esac
 if [ $# -gt 1 ]; then
   echo "usage: scripts/run.sh [FILE.tsl]" >&2
@@ -67,9 +66,4 @@ if render_err=$("$cli" render "$file" "$png" -q 2>&1); then
 fi
 echo
 echo "$render_err"
-case "$render_err" in
-  *"not available"*)
-    echo "(The render engine is not built yet, so no PNG was written; the summary above is what the file holds.)"
-    exit 0 ;;
-  *) exit 1 ;;
-esac
+exit 1

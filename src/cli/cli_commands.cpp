@@ -9,6 +9,9 @@
 #include "cli/info_json.h"
 #include "document/project_file.h"
 #include "document/vellum_doc.h"
+#include "io/png_writer.h"
+#include "render/compositor.h"
+#include "base/dib_section.h"
 
 namespace tessel::cli {
 
@@ -63,16 +66,32 @@ int RunResave(CliArgs& args, const CliOptions& opt) {
 }
 
 int RunRender(CliArgs& args, const CliOptions& opt) {
-  (void)opt;
-  args.Flag("--transparent");
-  args.Flag("--lenses-off");
-  args.Flag("--wireframe");
-  args.Int("--scale", 1, 16);
+  CompositeOptions options;
+  options.transparent = args.Flag("--transparent");
+  options.lensesOff = args.Flag("--lenses-off");
+  const bool wireframe = args.Flag("--wireframe");
+  const long scale = args.Int("--scale", 1, 16).value_or(1);
   const auto& pos = args.Positional();
   if (!args.Ok()) return UsageError(args.Error());
   if (pos.size() != 2) return UsageError("render takes a project file and an output PNG");
-  std::fprintf(stderr, "tessel-cli: render is not available yet: this build has no document compositor.\n");
-  return kExitFailure;
+  if (wireframe) {
+    std::fprintf(stderr, "tessel-cli: the wireframe view is not available yet.\n");
+    return kExitFailure;
+  }
+  CliApp app(opt);
+  CVellumDoc doc;
+  if (!LoadProject(doc, pos[0])) return kExitFailure;
+  CDIBSection canvas;
+  if (!ComposeDocument(doc, int(scale), options, canvas)) {
+    std::fprintf(stderr, "The canvas of %d x %d at scale %ld is too large.\n", doc.m_width, doc.m_height, scale);
+    return kExitFailure;
+  }
+  std::string error;
+  if (!WritePngBgra(pos[1], canvas, true, &error)) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return kExitFailure;
+  }
+  return kExitOk;
 }
 
 }  // namespace tessel::cli

@@ -128,6 +128,17 @@ TEST_F(CliTest, PasswordsRefusalsAndUsage) {
   EXPECT_EQ(Cli("--help").status, 0);
 }
 
+TEST_F(CliTest, RenderWritesTheCompositeAtItsScale) {
+  ASSERT_EQ(Cli("-q render " + Path("in.tsl") + " " + Path("r.png") + " --scale 2").status, 0);
+  const std::string png = Slurp(Path("r.png"));
+  ASSERT_GT(png.size(), 26u);
+  EXPECT_EQ(png.substr(1, 3), "PNG");
+  EXPECT_EQ(uint8_t(png[18]) * 256 + uint8_t(png[19]), 800);  // width, big-endian
+  EXPECT_EQ(uint8_t(png[22]) * 256 + uint8_t(png[23]), 600);
+  EXPECT_EQ(png[25], 6);  // RGBA
+  EXPECT_EQ(Cli("-q render " + Path("in.tsl") + " " + Path("w.png") + " --wireframe 2>/dev/null").status, 1);
+}
+
 TEST_F(CliTest, MaskWritesTheObjectMaskAsGreyPng) {
   ASSERT_EQ(Cli("-q mask " + Path("in.tsl") + " --object 1 " + Path("m.png")).status, 0);
   const std::string png = Slurp(Path("m.png"));

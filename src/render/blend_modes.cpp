@@ -1,0 +1,94 @@
+#include "render/blend_modes.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace tessel {
+
+namespace {
+constexpr double kInv255 = 0.00392156862745098;
+
+int Clamp255(int v) { return std::clamp(v, 0, 255); }
+int Multiply(int s, int d) { return s * d / 255; }
+int Screen(int s, int d) { return 255 - (255 - s) * (255 - d) / 255; }
+
+// One channel of the modes that work channel by channel.
+int Channel(int mode, int s, int d) {
+  switch (mode) {
+    case kBlendMultiply: return Multiply(s, d);
+    case kBlendDifference: return std::abs(s - d);
+    case kBlendScreen: return Screen(s, d);
+    // The weight of the multiply term is 1 - D, not 255 - D: mid tones darken and the
+    // result stays within 0..255.
+    case kBlendOverlay: return (d * Screen(s, d) + (1 - d) * Multiply(s, d)) / 255;
+    case kBlendDarken: return std::min(s, d);
+    case kBlendLighten: return std::max(s, d);
+    case kBlendHardLight:
+      return Clamp255(s < 128 ? 2 * s * d / 255 : 255 - 2 * (255 - s) * (255 - d) / 255);
+    case kBlendSoftLight:
+      return Clamp255(s <= 128 ? 255 - 2 * (255 - s) * (255 - d) / 255 : 2 * s * d / 255);
+    case kBlendNegative: return 255 - d;
+    case kBlendTint: return ((255 - d) * s + d * d) / 255;
+    default: return s;
+  }
+}
+
+// Keeps the canvas's luminance and takes the object's chroma.
+void Colorize(const uint8_t* s, const uint8_t* d, uint8_t* out) {
+  const double y = int(0.299 * d[2] + 0.587 * d[1] + 0.114 * d[0]);
+  const double cb = 0.5 * s[0] - 0.16874 * s[2] - 0.33126 * s[1];
+  const double cr = 0.5 * s[2] - 0.41869 * s[1] - 0.08131 * s[0];
+  out[2] = uint8_t(Clamp255(int(y + 1.402 * cr)));
+  out[1] = uint8_t(Clamp255(int(y - 0.344136 * cb - 0.714136 * cr)));
+  out[0] = uint8_t(Clamp255(int(y + 1.772 * cb)));
+}
+}  // namespace
+
+const char* BlendModeName(int mode) {
+  static const char* const kNames[kBlendModeCount] = {
+      "Normal",    "Multiply",   "Difference", "Screen",     "Overlay", "Darken",   "Lighten",
+      "Hard Light", "Soft Light", "If Lighter", "If Darker", "Negative", "Tint", "Colorize"};
+  return (mode >= 0 && mode < kBlendModeCount) ? kNames[mode] : kNames[0];
+}
+
+void BlendPixel(int mode, const uint8_t* src, const uint8_t* dst, uint8_t* out) {
+  if (mode == kBlendIfLighter || mode == kBlendIfDarker) {
+    const int ss = src[0] + src[1] + src[2], ds = dst[0] + dst[1] + dst[2];
+    const bool keepCanvas = mode == kBlendIfLighter ? ss < ds : ss > ds;
+    const uint8_t* from = keepCanvas ? dst : src;
+    out[0] = from[0], out[1] = from[1], out[2] = from[2];
+    return;
+  }
+  if (mode == kBlendColorize) {
+    Colorize(src, dst, out);
+    return;
+  }
+  for (int c = 0; c < 3; ++c) out[c] = uint8_t(Channel(mode, src[c], dst[c]));
+}
+
+void CompositeRow(int mode, const uint8_t* src, uint8_t* dst, int count, bool keepAlpha) {
+  if (mode < 0 || mode >= kBlendModeCount) mode = kBlendNormal;
+  uint8_t blended[3];
+  for (int i = 0; i < count; ++i, src += 4, dst += 4) {
+    const int a = src[3];
+    if (a == 0) continue;
+    BlendPixel(mode, src, dst, blended);
+    if (keepAlpha) {
+      if (a == 255) {
+        dst[0] = blended[0], dst[1] = blended[1], dst[2] = blended[2];
+        continue;
+      }
+      const double keep = (255 - a) * kInv255, take = a * kInv255;
+      for (int c = 0; c < 3; ++c) dst[c] = uint8_t(int(dst[c] * keep + blended[c] * take));
+      continue;
+    }
+    // A canvas that may be transparent: the source covers what the canvas does not.
+    const int da = dst[3];
+    const int outA = a + da * (255 - a) / 255;
+    for (int c = 0; c < 3; ++c)
+      dst[c] = uint8_t((blended[c] * a + dst[c] * da * (255 - a) / 255) / std::max(outA, 1));
+    dst[3] = uint8_t(outA);
+  }
+}
+
+}  // namespace tessel

@@ -1,0 +1,121 @@
+#include "render/compositor.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string>
+#include <utility>
+
+#include "base/dib_section.h"
+#include "document/draw_object.h"
+#include "document/vellum_doc.h"
+#include "render/blend_modes.h"
+#include "render/render_progress.h"
+
+namespace tessel {
+
+namespace {
+constexpr double kDegToRad = 3.1415926535 / 180;
+enum Effect { kDropShadow = 1, kSunShadow = 2, kCutout = 6, kInsetShadow = 7, kGlowLast = 9,
+              kThickBorderLens = 17, kThickCenterLens = 18 };
+constexpr int kLensShadowDistance = 5;
+constexpr int kLensShadowAngle = 45;
+constexpr int kSunShadowDrop = 5;
+
+// Composites a bottom-up 32-bit picture with its top-left corner at (left, top).
+void Blit(CDIBSection& canvas, const CDIBSection& picture, int left, int top, int mode, bool keepAlpha) {
+  if (picture.IsEmpty() || picture.BitsPerPixel() != 32) return;
+  const int x0 = std::max(left, 0), x1 = std::min(left + picture.Width(), canvas.Width());
+  const int y0 = std::max(top, 0), y1 = std::min(top + picture.Height(), canvas.Height());
+  if (x0 >= x1 || y0 >= y1) return;
+  for (int y = y0; y < y1; ++y) {
+    const uint8_t* src = picture.RowFromTop(y - top) + 4 * (x0 - left);
+    uint8_t* dst = canvas.RowFromTop(y) + 4 * x0;
+    CompositeRow(mode, src, dst, x1 - x0, keepAlpha);
+  }
+}
+
+bool IsLensWithShadow(const CDrawObject& o) {
+  return (o.m_effect == kThickBorderLens || o.m_effect == kThickCenterLens) && o.m_lensDropMask > 0;
+}
+
+// The object's box, bitmaps and render scale while it is rendered enlarged; restored
+// when the scope ends.
+class ScaledRender {
+ public:
+  ScaledRender(CDrawObject& o, int scale) : m_o(o), m_scale(scale) {
+    if (scale == 1) return;
+    m_box = {o.m_left, o.m_top, o.m_width, o.m_height};
+    m_bitmap = std::move(o.m_bitmap);
+    m_shadow = std::move(o.m_shadowBitmap);
+    m_margin = o.m_effectSoftness;
+    o.m_left *= scale, o.m_top *= scale, o.m_width *= scale, o.m_height *= scale;
+    o.m_effectSoftness *= scale;
+    o.m_renderScale = scale;
+    o.RenderObject(false, nullptr);
+  }
+  ~ScaledRender() {
+    if (m_scale == 1) return;
+    m_o.m_left = m_box[0], m_o.m_top = m_box[1], m_o.m_width = m_box[2], m_o.m_height = m_box[3];
+    m_o.m_effectSoftness = m_margin;
+    m_o.m_renderScale = 1;
+    m_o.m_path.m_width = m_o.m_lineWidth;
+    m_o.m_bitmap = std::move(m_bitmap);
+    m_o.m_shadowBitmap = std::move(m_shadow);
+  }
+  ScaledRender(const ScaledRender&) = delete;
+  ScaledRender& operator=(const ScaledRender&) = delete;
+
+ private:
+  CDrawObject& m_o;
+  int m_scale;
+  std::array<int, 4> m_box{};
+  int m_margin = 0;
+  CDIBSection m_bitmap, m_shadow;
+};
+}  // namespace
+
+void DrawObject(CDIBSection& canvas, const CDrawObject& o, const CompositeOptions& options) {
+  if (o.m_hidden) return;
+  const bool keepAlpha = !options.transparent;
+  const int e = o.m_effect;
+  int distance = o.m_effectParam1, angle = o.m_effectAngle;
+  const bool lensShadow = IsLensWithShadow(o);
+  if (lensShadow) distance = kLensShadowDistance, angle = kLensShadowAngle;
+  if ((e >= kDropShadow && e <= kGlowLast && e != kCutout) || lensShadow) {
+    int dx = int(std::cos(angle * kDegToRad) * distance * o.m_renderScale);
+    int dy = int(std::sin(angle * kDegToRad) * distance * o.m_renderScale);
+    if (e == kInsetShadow) dx = dy = 0;
+    if (e == kSunShadow) dy += kSunShadowDrop * o.m_renderScale;
+    Blit(canvas, o.m_shadowBitmap, o.m_left - o.m_effectSoftness + dx, o.m_top - o.m_effectSoftness + dy,
+         kBlendNormal, keepAlpha);
+  }
+  // Lens objects show the canvas below them once the lens effects exist; until then
+  // they are drawn like plain objects, as "Lenses Off" does.
+  Blit(canvas, o.m_bitmap, o.m_left, o.m_top, o.m_shadowOption, keepAlpha);
+}
+
+bool ComposeDocument(CVellumDoc& doc, int scale, const CompositeOptions& options, CDIBSection& out,
+                     RenderProgress* progress) {
+  scale = std::max(scale, 1);
+  if (!out.Create(doc.m_width * scale, doc.m_height * scale, 32)) return false;
+  const uint8_t b = uint8_t(doc.m_background >> 16), g = uint8_t(doc.m_background >> 8),
+                r = uint8_t(doc.m_background), a = options.transparent ? 0 : 255;
+  for (int y = 0; y < out.Height(); ++y) {
+    uint8_t* p = out.RowFromBottom(y);
+    for (int x = 0; x < out.Width(); ++x, p += 4) p[0] = b, p[1] = g, p[2] = r, p[3] = a;
+  }
+  int index = 0;
+  const int count = doc.ObjectCount();
+  for (auto& object : doc.m_objects) {
+    ++index;
+    if (object->m_hidden) continue;
+    if (progress)
+      progress->SetStep(index, "Rendering Object " + std::to_string(index) + " of " + std::to_string(count));
+    const ScaledRender scaled(*object, scale);
+    DrawObject(out, *object, options);
+  }
+  return true;
+}
+
+}  // namespace tessel
