@@ -59,6 +59,10 @@ TEST(BmpReader, PalettedOneFourAndEightBits) {
   CDIBSection eight = Decode(MakeBmp(3, 1, 8, 0, kPalette, {3, 0, 1, 0}, 4));
   ASSERT_FALSE(eight.IsEmpty());
   EXPECT_EQ(Pixels(eight), (std::vector<uint32_t>{kWhite, kRed, kGreen}));
+  // OS/2 core header: 16-bit sizes and 3-byte palette entries.
+  Bytes core = {'B', 'M', 36, 0, 0, 0, 0, 0, 0, 0, 32, 0, 0, 0, 12, 0, 0, 0, 2, 0, 1, 0, 1, 0, 8, 0};
+  Append(core, {0, 0, 255, 255, 0, 0,  1, 0, 0, 0});
+  EXPECT_EQ(Pixels(Decode(core)), (std::vector<uint32_t>{kBlue, kRed}));
   // An index past the palette reads as opaque black.
   EXPECT_EQ(PixelAt(Decode(MakeBmp(1, 1, 8, 0, kPalette, {9, 0, 0, 0}, 4)), 0, 0), 0xFF000000u);
 }

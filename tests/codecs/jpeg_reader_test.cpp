@@ -102,11 +102,6 @@ TEST(JpegReader, RefusesTruncatedAndHostileFiles) {
   std::string why;
   EXPECT_TRUE(Decode(huge, &why).IsEmpty());
   EXPECT_EQ(why, "JPEG picture too large: 60000 x 60000");
-
-  Bytes garbage = good;
-  for (size_t i = 20; i < garbage.size() - 2; ++i) garbage[i] = uint8_t(i * 37);
-  EXPECT_TRUE(Decode(garbage, &why).IsEmpty());
-  EXPECT_NE(why.find("JPEG"), std::string::npos) << why;
 }
 
 }  // namespace

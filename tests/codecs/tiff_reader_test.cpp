@@ -96,11 +96,6 @@ TEST(TiffReader, RefusesTruncatedAndHostileFiles) {
   std::string why;
   EXPECT_TRUE(Decode(EncodeTiff(dir, wide), &why).IsEmpty());
   EXPECT_EQ(why, "TIFF picture too large: 70000 x 1");
-
-  Bytes damaged = good;
-  for (size_t i = 8; i < damaged.size(); ++i) damaged[i] = uint8_t(0xFF - i);
-  EXPECT_TRUE(Decode(damaged, &why).IsEmpty());
-  EXPECT_NE(why.find("TIFF"), std::string::npos) << why;
 }
 
 }  // namespace
