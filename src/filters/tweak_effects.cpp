@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "filters/gaussian_blur_common.h"
 #include "filters/tweak_context.h"
@@ -259,13 +260,13 @@ void UrbanArt(const CTweakContext& t) {
 void NeonArt(const CTweakContext& t) {
   ForEachPixel(t, [&](int x, int y, const uint8_t* s, uint8_t* d) {
     const int32_t lum = Luma(s);
+    const uint8_t* n[8] = {t.At(x - 1, y - 1), t.At(x, y - 1), t.At(x + 1, y - 1), t.At(x - 1, y),
+                           t.At(x + 1, y),     t.At(x - 1, y + 1), t.At(x, y + 1), t.At(x + 1, y + 1)};
     for (int k = 0; k < 3; ++k) {
       const int c = kRgb[k];
       const int32_t v = s[c];
       int32_t sum = 0;
-      for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
-          if (dx || dy) sum += Abs(t.N(c, x + dx, y + dy) - v);
+      for (const uint8_t* p : n) sum += Abs(p[c] - v);
       d[c] = ClampChannel((t.P[k] * (v - lum) * sum) / 2048 + lum);
     }
   });
@@ -280,7 +281,8 @@ void GlowingEdge(const CTweakContext& t) {
   });
 }
 
-// 23 "Art - Gradient Poster"
+// 23 "Art - Gradient Poster". The sine's argument ((… mod w) · 512)/w lies in 0..511,
+// so its values come from a table of Sin512 over that range.
 void GradientPoster(const CTweakContext& t) {
   const int32_t w = t.w;
   const int32_t q = t.S(1, 255, 1);
@@ -288,11 +290,12 @@ void GradientPoster(const CTweakContext& t) {
   const CFixedLerp toChannel(0, 512, 0, 255);
   const int32_t o = t.S(0, 0, w);
   const int32_t offsets[3] = {0, w / 3, (2 * w) / 3};
+  uint8_t channel[512];
+  for (int32_t a = 0; a < 512; ++a) channel[a] = ClampChannel(toChannel(Sin512(a)));
   ForEachPixel(t, [&](int x, int, const uint8_t* s, uint8_t* d) {
     const int32_t lum = Luma(s);
     const int32_t g = toGradient(lum - lum % q);
-    for (int k = 0; k < 3; ++k)
-      d[kRgb[k]] = ClampChannel(toChannel(Sin512((((o + g + w + x + offsets[k]) % w) * 512) / w)));
+    for (int k = 0; k < 3; ++k) d[kRgb[k]] = channel[(((o + g + w + x + offsets[k]) % w) * 512) / w];
   });
 }
 
@@ -317,10 +320,18 @@ void Mosaic3(const CTweakContext& t) {
   });
 }
 
-// 25 "Special - Mosaic Soft" and 26 "Special - Mosaic Hard"
+// 25 "Special - Mosaic Soft" and 26 "Special - Mosaic Hard". The soft shade's two sines
+// depend on the row and on the column alone and are taken once for each.
 void Mosaic(const CTweakContext& t, bool hard) {
   const int32_t qx = std::max(1, t.S(0, 0, t.w)), qy = std::max(1, t.S(0, 0, t.h));
   const CFixedLerp ax(0, 2 * qx, -512, 512), ay(0, 2 * qy, -512, 512), shade(0, 262144, 0, 255);
+  std::vector<int32_t> sinX, sinY;
+  if (!hard) {
+    sinX.resize(size_t(t.w));
+    sinY.resize(size_t(t.h));
+    for (int x = 0; x < t.w; ++x) sinX[size_t(x)] = Sin512(ax(x));
+    for (int y = 0; y < t.h; ++y) sinY[size_t(y)] = Sin512(ay(y));
+  }
   ForEachPixel(t, [&](int x, int y, const uint8_t*, uint8_t* d) {
     const int32_t u = x % qx, v = y % qy;
     const uint8_t* sample = t.At(x - u + qx / 2, y - v + qy / 2);
@@ -329,7 +340,7 @@ void Mosaic(const CTweakContext& t, bool hard) {
       else CopyRgb(d, sample);
       return;
     }
-    const int32_t k = shade(Abs(Sin512(ay(y)) * Sin512(ax(x))));
+    const int32_t k = shade(Abs(sinY[size_t(y)] * sinX[size_t(x)]));
     for (int c : kRgb) d[c] = ClampChannel((k * sample[c]) / 255);
   });
 }

@@ -1,6 +1,7 @@
 // The five tweak effects whose formulas are this program's own choice. Like the others
 // they read only the source and clamp every write to 0..255.
 #include <cstdint>
+#include <vector>
 
 #include "filters/tweak_context.h"
 #include "mutaflux/mutaflux_math.h"
@@ -10,11 +11,6 @@ namespace tessel::filters {
 using mutaflux::Sin512;
 
 namespace {
-
-int32_t LumaAt(const CTweakContext& t, int x, int y) {
-  const uint8_t* p = t.At(x, y);
-  return Luma(p[kRed], p[kGreen], p[kBlue]);
-}
 
 // A well-mixed 32-bit hash of a position and the seed: the random marks of a pixel
 // depend on nothing else, so any order of pixels (or threads) gives the same picture.
@@ -37,13 +33,16 @@ uint32_t Hash(uint32_t a, uint32_t b, uint32_t seed) {
 void TweakOilEmboss(const CTweakContext& t) {
   const int32_t lx = t.P[1] - 128, ly = t.P[0] - 128;
   ForEachPixel(t, [&](int x, int y, const uint8_t*, uint8_t* d) {
-    const int32_t shade =
-        ((LumaAt(t, x + 1, y) - LumaAt(t, x - 1, y)) * lx + (LumaAt(t, x, y + 1) - LumaAt(t, x, y - 1)) * ly) / 128;
+    // The 3 × 3 window, row by row.
+    const uint8_t* n[9];
+    for (int dy = -1, i = 0; dy <= 1; ++dy)
+      for (int dx = -1; dx <= 1; ++dx, ++i) n[i] = t.At(x + dx, y + dy);
+    auto luma = [](const uint8_t* p) { return Luma(p[kRed], p[kGreen], p[kBlue]); };
+    const int32_t shade = ((luma(n[5]) - luma(n[3])) * lx + (luma(n[7]) - luma(n[1])) * ly) / 128;
     for (int k = 0; k < 3; ++k) {
       const int c = kRgb[k];
       int32_t sum = 0;
-      for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx) sum += t.N(c, x + dx, y + dy);
+      for (const uint8_t* p : n) sum += p[c];
       d[c] = ClampChannel(sum / 9 + (shade * t.P[k + 2]) / 64);
     }
   });
@@ -111,10 +110,12 @@ void TweakColored(const CTweakContext& t) {
 //   P2 green, P3 blue (128 keeps the channel).
 void TweakOceanic(const CTweakContext& t) {
   const int32_t period = 16 + 4 * t.P[0], amplitude = 1 + t.P[0] / 4, brightness = t.P[4] - 128;
+  // The shift across depends on the row only, the shift along on the column only.
+  std::vector<int32_t> shiftX(size_t(t.h)), shiftY(size_t(t.w));
+  for (int y = 0; y < t.h; ++y) shiftX[size_t(y)] = Sin512(int32_t((int64_t(y) * 1024) / period)) * amplitude / 512;
+  for (int x = 0; x < t.w; ++x) shiftY[size_t(x)] = Sin512(int32_t((int64_t(x) * 1024) / period)) * amplitude / 512;
   ForEachPixel(t, [&](int x, int y, const uint8_t*, uint8_t* d) {
-    const int32_t dx = Sin512(int32_t((int64_t(y) * 1024) / period)) * amplitude / 512;
-    const int32_t dy = Sin512(int32_t((int64_t(x) * 1024) / period)) * amplitude / 512;
-    const uint8_t* sample = t.At(x + dx, y + dy);
+    const uint8_t* sample = t.At(x + shiftX[size_t(y)], y + shiftY[size_t(x)]);
     const int32_t lum = Luma(sample[kRed], sample[kGreen], sample[kBlue]);
     for (int k = 0; k < 3; ++k)
       d[kRgb[k]] = ClampChannel((((sample[kRgb[k]] + lum) / 2) * t.P[k + 1]) / 128 + brightness);
