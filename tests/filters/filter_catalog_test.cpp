@@ -6,8 +6,10 @@
 #include <set>
 
 #include "base/app_context.h"
+#include "base/profile.h"
 #include "document/draw_object.h"
 #include "filters/bitmap_object_filter.h"
+#include "filters/filter_session.h"
 #include "filters/filter_test_util.h"
 #include "filters/tweak_effects.h"
 
@@ -60,7 +62,9 @@ TEST(FilterCatalog, EveryEntryRunsWithDefaults) {
     const CDIBSection before = p.Clone();
     ASSERT_TRUE(e.run(p, DefaultValues(e), 1)) << e.name;
     EXPECT_EQ(p.Width(), 37);
-    if (e.name != "Invert Alpha") EXPECT_TRUE(test::SameAlpha(p, before)) << e.name;
+    if (e.name != "Invert Alpha") {
+      EXPECT_TRUE(test::SameAlpha(p, before)) << e.name;
+    }
   }
 }
 
@@ -128,6 +132,64 @@ TEST(ResamplePicture, BilinearBetweenPixelCentres) {
   EXPECT_EQ(Px(q, 3, 0)[3], 255);
   EXPECT_TRUE(ResamplePicture(CDIBSection(), 4, 4).IsEmpty());
   EXPECT_TRUE(ResamplePicture(p, 0, 4).IsEmpty());
+}
+
+}  // namespace
+}  // namespace tessel
+
+namespace tessel {
+namespace {
+
+TEST_F(BitmapObjectFilter, SessionPreviewsFromTheSavedCopyAndCancels) {
+  CDrawObject o;
+  o.m_type = kTypeBitmap;
+  o.m_layer = test::SolidPicture(6, 4, 100, 100, 100, 255);
+  o.AllocateBitmaps(6, 4);
+  const CDIBSection original = o.m_layer.Clone();
+  const CFilterEntry& bc = *FindFilter("Brightness and Contrast");
+  CFilterSession session;
+  ASSERT_TRUE(session.Begin(o));
+  // Each preview starts again from the copy: +20 twice is still 100 + 51.
+  ASSERT_TRUE(session.Preview(bc, {20, 0}));
+  ASSERT_TRUE(session.Preview(bc, {20, 0}));
+  EXPECT_EQ(test::Px(o.m_layer, 0, 0)[0], 151);
+  session.Cancel();
+  EXPECT_FALSE(session.Active());
+  EXPECT_TRUE(o.m_layer == original);
+  ASSERT_TRUE(session.Begin(o));
+  ASSERT_TRUE(session.Preview(bc, {-20, 0}));
+  session.End();
+  EXPECT_EQ(test::Px(o.m_layer, 0, 0)[0], 49);
+  EXPECT_FALSE(session.Preview(bc, {0, 0}));
+  CDrawObject shape;
+  shape.CreateRectangle(0, 0, 9, 9);
+  EXPECT_FALSE(session.Begin(shape));
+}
+
+TEST_F(BitmapObjectFilter, GaussianSettingsInTheProfile) {
+  // Defaults: radius 100, amount 100, threshold 0 in hundredths.
+  CGaussianSettings s = LoadGaussianSettings(false);
+  EXPECT_EQ(s.radius, 1.0);
+  EXPECT_EQ(s.amount, 1.0);
+  EXPECT_EQ(s.threshold, 0);
+  StoreGaussianSettings(true, {2.5, 1.75, 12});
+  EXPECT_EQ(App().Profile().GetInt("GausSh", "Radius", 0), 250);
+  EXPECT_EQ(App().Profile().GetInt("GausSh", "Amount", 0), 175);
+  EXPECT_EQ(App().Profile().GetInt("GausSh", "Tresh", 0), 12);
+  s = LoadGaussianSettings(true);
+  EXPECT_EQ(s.radius, 2.5);
+  EXPECT_EQ(LoadGaussianSettings(false).radius, 1.0);  // the blur keeps its own section
+}
+
+TEST(TweakPreview, ScaledDownToFitKeepingProportions) {
+  const CDIBSection big = test::PhotoLikePicture(960, 360, 1);
+  const CDIBSection preview = MakeTweakPreview(big);
+  EXPECT_EQ(preview.Width(), 240);
+  EXPECT_EQ(preview.Height(), 90);
+  const CDIBSection small = MakeTweakPreview(test::SolidPicture(30, 20, 1, 2, 3));
+  EXPECT_EQ(small.Width(), 30);
+  EXPECT_EQ(MakeTweakPreview(test::SolidPicture(2000, 1, 1, 2, 3)).Height(), 1);
+  EXPECT_TRUE(MakeTweakPreview(CDIBSection()).IsEmpty());
 }
 
 }  // namespace
