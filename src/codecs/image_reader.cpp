@@ -2,6 +2,8 @@
 // hands the buffer to that format's reader.
 #include "codecs/image_reader.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -41,10 +43,11 @@ struct FileCloser {
 bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes, std::string* error) {
   std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
   if (!file) return codecs::Fail(error, "Cannot open " + path);
-  if (std::fseek(file.get(), 0, SEEK_END) != 0) return codecs::Fail(error, "Cannot read " + path);
-  const long length = std::ftell(file.get());
-  if (length < 0 || std::fseek(file.get(), 0, SEEK_SET) != 0) return codecs::Fail(error, "Cannot read " + path);
-  if (uint64_t(length) > kMaxFileBytes) return codecs::Fail(error, "Image file too large: " + path);
+  struct stat info;
+  if (::fstat(::fileno(file.get()), &info) != 0 || !S_ISREG(info.st_mode))
+    return codecs::Fail(error, "Cannot read " + path);
+  const uint64_t length = uint64_t(info.st_size);
+  if (length > kMaxFileBytes) return codecs::Fail(error, "Image file too large: " + path);
   bytes.resize(size_t(length));
   if (length > 0 && std::fread(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
     return codecs::Fail(error, "Cannot read " + path);

@@ -54,6 +54,8 @@ TEST(ImageReader, TellsFormatsApartAndReportsFailures) {
   CDIBSection out;
   EXPECT_FALSE(ReadImageFile(dir.File("missing.png"), out, &error));
   EXPECT_EQ(error, "Cannot open " + dir.File("missing.png"));
+  EXPECT_FALSE(ReadImageFile(dir.Path(), out, &error));
+  EXPECT_EQ(error, "Cannot read " + dir.Path());
   WriteText(dir.File("empty.bmp"), "");
   EXPECT_FALSE(ReadImageFile(dir.File("empty.bmp"), out, &error));
   EXPECT_EQ(error, "Empty image file");
