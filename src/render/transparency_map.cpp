@@ -115,12 +115,13 @@ void TransparentRow(const double* t, const uint8_t* mask, uint8_t* p, int width)
   for (int x = 0; x < width; ++x, p += 4) p[px::kAlpha] = uint8_t(px::TruncClamp255((1.0 - t[x]) * mask[x]));
 }
 
-void WashRow(const double* t, uint8_t* p, int width) {
+void WashRow(const double* t, const uint8_t* mask, uint8_t* p, int width) {
   for (int x = 0; x < width; ++x, p += 4) {
     const int v = px::TruncClamp255(t[x] * 255.0);
     p[0] = uint8_t(px::AddSat(p[0], v));
     p[1] = uint8_t(px::AddSat(p[1], v));
     p[2] = uint8_t(px::AddSat(p[2], v));
+    p[3] = mask[x];
   }
 }
 
@@ -153,13 +154,13 @@ void ApplyBuiltin(CDrawObject& o, BuiltinMap kind, const CCoverageMask& mask) {
     if (transparent)
       TransparentRow(t.data(), mask.Row(y), bitmap.RowFromTop(y), w);
     else
-      WashRow(t.data(), bitmap.RowFromTop(y), w);
+      WashRow(t.data(), mask.Row(y), bitmap.RowFromTop(y), w);
   }
-  if (!transparent) CopyMaskToAlpha(mask, bitmap);
 }
 
 // An image map tiled from the top-left corner: v = mean of the texel's bytes (255 − v
-// inverted). Wash: (v · amount) >> 8 added to each colour byte. Transparent:
+// inverted). Wash: (v · amount) >> 8 added to each colour byte, the mask becoming the
+// alpha in the same pass. Transparent:
 // alpha = m · (255 · 255 − v · amount) / (255 · 255), so a white texel at full amount
 // clears the pixel and a black one keeps the mask.
 void ApplyImage(CDrawObject& o, const CDIBSection& picture, const CCoverageMask& mask) {
@@ -193,10 +194,10 @@ void ApplyImage(CDrawObject& o, const CDIBSection& picture, const CCoverageMask&
         p[0] = uint8_t(px::AddSat(p[0], add));
         p[1] = uint8_t(px::AddSat(p[1], add));
         p[2] = uint8_t(px::AddSat(p[2], add));
+        p[3] = m[x];
       }
     }
   }
-  if (!transparent) CopyMaskToAlpha(mask, bitmap);
 }
 
 }  // namespace

@@ -72,8 +72,9 @@ std::string MissingTransparencyMessage(const std::string& name);
 void CopyMaskToAlpha(const CCoverageMask& mask, CDIBSection& bitmap);
 
 // The two ways of applying map values of one row. Transparent: alpha = clamp(trunc((1 −
-// t) · m)). Wash: v = clamp(trunc(t · 255)) added to blue, green, red with saturation.
+// t) · m)). Wash: v = clamp(trunc(t · 255)) added to blue, green, red with saturation,
+// and the mask copied into the alpha in the same pass.
 void TransparentRow(const double* t, const uint8_t* mask, uint8_t* bgra, int width);
-void WashRow(const double* t, uint8_t* bgra, int width);
+void WashRow(const double* t, const uint8_t* mask, uint8_t* bgra, int width);
 
 }  // namespace tessel
