@@ -49,8 +49,11 @@ inline uint8_t* FileRow(CDIBSection& out, const CBmpInfo& info, int i) {
   return info.topDown ? out.RowFromTop(i) : out.RowFromBottom(i);
 }
 
-void ExpandIndexed(const uint8_t* src, uint8_t* dst, int width, int bpp, const Palette& pal) {
-  auto* d = reinterpret_cast<uint8_t*>(dst);
+void ExpandIndexed(const uint8_t* src, uint8_t* d, int width, int bpp, const Palette& pal) {
+  if (bpp == 8) {
+    for (int x = 0; x < width; ++x) std::memcpy(d + 4 * x, &pal[src[x]], 4);
+    return;
+  }
   const int perByte = 8 / bpp, mask = (1 << bpp) - 1;
   for (int x = 0; x < width; ++x) {
     const int shift = 8 - bpp * (x % perByte + 1);
@@ -196,10 +199,9 @@ bool ReadBmp(const uint8_t* data, size_t size, CDIBSection& out, std::string* er
   } else {
     return Fail(error, "Unsupported BMP header size " + std::to_string(headerSize));
   }
-  if (!in.Ok() || !in.Seek(14 + uint64_t(headerSize) +
-                          (headerSize == 40 && info.compression == kBiBitfields ? 12 : 0) +
-                          (headerSize == 40 && info.compression == kBiAlphaBitfields ? 16 : 0)))
-    return Fail(error, "Truncated BMP file");
+  // The reader now stands at the palette: right after the header, or after the
+  // bit-field masks that follow a 40-byte header.
+  if (!in.Ok()) return Fail(error, "Truncated BMP file");
 
   const uint32_t c = info.compression;
   const int bpp = info.bpp;
