@@ -33,8 +33,14 @@ inline bool PassArgsValid(const CBitmapView& src, const CBitmapView& dst, const 
          channels <= src.bytesPerPixel && kernel.weights.size() == size_t(kernel.halfWidth) + 1;
 }
 
-// A weighted sum clamped to 0..255 and truncated.
-inline uint8_t SumToByte(double sum) { return sum <= 0.0 ? 0 : sum >= 255.0 ? 255 : uint8_t(sum); }
+// A weighted sum clamped to 0..255 and truncated. The normalised weights add up to a
+// hair under 1, so a flat 200 would sum to 199.99999999999997; the slack keeps flat
+// areas flat instead of darkening them by one with every pass.
+constexpr double kSumSlack = 1e-7;
+inline uint8_t SumToByte(double sum) {
+  sum += kSumSlack;
+  return sum <= 0.0 ? 0 : sum >= 255.0 ? 255 : uint8_t(sum);
+}
 
 inline void CopyPicture(const CBitmapView& src, const CBitmapView& dst) {
   const size_t bytes = size_t(src.width) * src.bytesPerPixel;

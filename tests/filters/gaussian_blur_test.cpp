@@ -62,14 +62,14 @@ TEST(GaussianPass, ImpulseGivesTruncatedWeights) {
 }
 
 TEST(GaussianPass, EdgesRepeatTheOutermostPixel) {
-  // A flat 200 picture: every sum is 200 · (w0 + 2w1 + … + 2wk) = 199.99999999999997 in
-  // double precision, truncated to 199; one pixel wide or tall makes no difference.
+  // A flat 200 picture stays 200, although 200 · (w0 + 2w1 + … + 2wk) is
+  // 199.99999999999997 in double precision; one pixel wide or tall makes no difference.
   for (const auto& [w, h] : {std::pair{1, 1}, std::pair{1, 9}, std::pair{9, 1}, std::pair{5, 4}}) {
     CDIBSection src = SolidPicture(w, h, 200, 200, 200);
     CDIBSection dst = SolidPicture(w, h, 0, 0, 0);
     ASSERT_TRUE(GaussianPass(src.View(), dst.View(), MakeGaussianKernel(1.0), true, 3));
     for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x) ASSERT_EQ(Px(dst, x, y)[1], 199);
+      for (int x = 0; x < w; ++x) ASSERT_EQ(Px(dst, x, y)[1], 200);
   }
   // 255 sums to 255.00000000000003 and stays 255 (clamped).
   CDIBSection white = SolidPicture(3, 3, 255, 255, 255), out = SolidPicture(3, 3, 0, 0, 0);
@@ -161,7 +161,9 @@ TEST(GaussianFilter, RadiusZeroCopiesAndThresholdsSelectChannels) {
     for (int x = 0; x < 30; ++x)
       for (int c = 0; c < 3; ++c) {
         const uint8_t s = Px(mixed, x, y)[c], d = Px(dst, x, y)[c];
-        if (s != 255) ASSERT_EQ(d, s);
+        if (s != 255) {
+          ASSERT_EQ(d, s);
+        }
         changed += s != d;
       }
   EXPECT_GT(changed, 0);
@@ -174,22 +176,31 @@ TEST(GaussianFilter, RadiusZeroCopiesAndThresholdsSelectChannels) {
 }
 
 TEST(GaussianFilter, SharpenAmountAndDoubledThreshold) {
-  // 1 × 1 picture of 100: blurred = 100 · Σw = 99.99999999999999 -> 99 in each pass
-  // (the second pass sums 99s to 98.99999999999999 -> 98), so d = 100 − 98 = 2 and
-  // max(2d, −2d) = 4.
+  // A flat picture has nothing to sharpen, whatever the amount.
   CDIBSection src = SolidPicture(1, 1, 100, 100, 100, 7), dst = SolidPicture(1, 1, 0, 0, 0);
-  ASSERT_TRUE(GaussianFilter(GaussianMode::kSharpen, src.View(), dst.View(), 1.0, 1.5, 4));
-  EXPECT_EQ(Px(dst, 0, 0)[0], 103);  // trunc(2 · 1.5 + 100): 4 is not below 4
+  ASSERT_TRUE(GaussianFilter(GaussianMode::kSharpen, src.View(), dst.View(), 1.0, 1.5, 0));
+  EXPECT_EQ(Px(dst, 0, 0)[0], 100);
   EXPECT_EQ(Px(dst, 0, 0)[3], 7);
-  ASSERT_TRUE(GaussianFilter(GaussianMode::kSharpen, src.View(), dst.View(), 1.0, 1.5, 5));
-  EXPECT_EQ(Px(dst, 0, 0)[0], 100);  // 4 < 5: d becomes 0
-  ASSERT_TRUE(GaussianFilter(GaussianMode::kSharpen, src.View(), dst.View(), 1.0, 9.0, 0));
-  EXPECT_EQ(Px(dst, 0, 0)[0], 104);  // amount capped at 2
+
+  // A spike of 160 on 100: with threshold 0 the spike and its neighbours change; the
+  // threshold compares twice the difference, so 2 * 60 = 120 < 121 keeps even the spike.
+  CDIBSection spike = SolidPicture(9, 9, 100, 100, 100), out = SolidPicture(9, 9, 0, 0, 0);
+  Px(spike, 4, 4)[0] = 160;
+  ASSERT_TRUE(GaussianFilter(GaussianMode::kSharpen, spike.View(), out.View(), 1.0, 1.0, 0));
+  EXPECT_GT(Px(out, 4, 4)[0], 160);
+  EXPECT_LT(Px(out, 3, 4)[0], 100);
+  ASSERT_TRUE(GaussianFilter(GaussianMode::kSharpen, spike.View(), out.View(), 1.0, 1.0, 121));
+  EXPECT_TRUE(out == spike);
+  // The amount is capped at 2: 9 acts as 2.
+  CDIBSection two = out.Clone(), nine = out.Clone();
+  GaussianFilter(GaussianMode::kSharpen, spike.View(), two.View(), 1.0, 2.0, 0);
+  GaussianFilter(GaussianMode::kSharpen, spike.View(), nine.View(), 1.0, 9.0, 0);
+  EXPECT_TRUE(two == nine);
 
   // Amount 0 leaves the picture unchanged.
-  CDIBSection photo = PhotoLikePicture(60, 40, 1), out = SolidPicture(60, 40, 0, 0, 0);
-  ASSERT_TRUE(GaussianFilter(GaussianMode::kSharpen, photo.View(), out.View(), 3.0, 0.0, 0));
-  EXPECT_TRUE(out == photo);
+  CDIBSection photo = PhotoLikePicture(60, 40, 1), result = SolidPicture(60, 40, 0, 0, 0);
+  ASSERT_TRUE(GaussianFilter(GaussianMode::kSharpen, photo.View(), result.View(), 3.0, 0.0, 0));
+  EXPECT_TRUE(result == photo);
 }
 
 }  // namespace
