@@ -183,7 +183,9 @@ TEST(TweakEdgeCases, EveryEffectKeepsAlphaAndRandomIsSeeded) {
     b.Randomize(rb);
     for (int i = 0; i < kTweakParams; ++i) {
       EXPECT_EQ(a.Param(i), b.Param(i));
-      if (i >= TweakEffect(slot)->paramCount) EXPECT_EQ(a.Param(i), 0);
+      if (i >= TweakEffect(slot)->paramCount) {
+        EXPECT_EQ(a.Param(i), 0);
+      }
     }
     CDIBSection s = photo.Clone(), d = photo.Clone();
     ASSERT_TRUE(a.Run(s.View(), d.View()));
