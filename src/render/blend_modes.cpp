@@ -1,28 +1,27 @@
 #include "render/blend_modes.h"
 
 #include <algorithm>
-#include <cstdlib>
+
+#include "render/pixel_math.h"
 
 namespace tessel {
 
 namespace {
-constexpr double kInv255 = 0.00392156862745098;
-
-int Clamp255(int v) { return std::clamp(v, 0, 255); }
-int Multiply(int s, int d) { return s * d / 255; }
-int Screen(int s, int d) { return 255 - (255 - s) * (255 - d) / 255; }
+using px::Clamp255;
+using px::Mul255;
+using px::Screen;
 
 // One channel of the modes that work channel by channel.
 int Channel(int mode, int s, int d) {
   switch (mode) {
-    case kBlendMultiply: return Multiply(s, d);
-    case kBlendDifference: return std::abs(s - d);
+    case kBlendMultiply: return Mul255(s, d);
+    case kBlendDifference: return px::Difference(s, d);
     case kBlendScreen: return Screen(s, d);
     // The weight of the multiply term is 1 - D, not 255 - D: mid tones darken and the
     // result stays within 0..255.
-    case kBlendOverlay: return (d * Screen(s, d) + (1 - d) * Multiply(s, d)) / 255;
-    case kBlendDarken: return std::min(s, d);
-    case kBlendLighten: return std::max(s, d);
+    case kBlendOverlay: return (d * Screen(s, d) + (1 - d) * Mul255(s, d)) / 255;
+    case kBlendDarken: return px::Darken(s, d);
+    case kBlendLighten: return px::Lighten(s, d);
     case kBlendHardLight:
       return Clamp255(s < 128 ? 2 * s * d / 255 : 255 - 2 * (255 - s) * (255 - d) / 255);
     case kBlendSoftLight:
@@ -35,12 +34,8 @@ int Channel(int mode, int s, int d) {
 
 // Keeps the canvas's luminance and takes the object's chroma.
 void Colorize(const uint8_t* s, const uint8_t* d, uint8_t* out) {
-  const double y = int(0.299 * d[2] + 0.587 * d[1] + 0.114 * d[0]);
-  const double cb = 0.5 * s[0] - 0.16874 * s[2] - 0.33126 * s[1];
-  const double cr = 0.5 * s[2] - 0.41869 * s[1] - 0.08131 * s[0];
-  out[2] = uint8_t(Clamp255(int(y + 1.402 * cr)));
-  out[1] = uint8_t(Clamp255(int(y - 0.344136 * cb - 0.714136 * cr)));
-  out[0] = uint8_t(Clamp255(int(y + 1.772 * cb)));
+  const px::CRgb c = px::FromLumaChroma(px::LumaOf(d[2], d[1], d[0]), px::ChromaOf(s[2], s[1], s[0]));
+  out[0] = uint8_t(c.b), out[1] = uint8_t(c.g), out[2] = uint8_t(c.r);
 }
 }  // namespace
 
@@ -78,7 +73,7 @@ void CompositeRow(int mode, const uint8_t* src, uint8_t* dst, int count, bool ke
         dst[0] = blended[0], dst[1] = blended[1], dst[2] = blended[2];
         continue;
       }
-      const double keep = (255 - a) * kInv255, take = a * kInv255;
+      const double keep = (255 - a) * px::kInv255, take = a * px::kInv255;
       for (int c = 0; c < 3; ++c) dst[c] = uint8_t(int(dst[c] * keep + blended[c] * take));
       continue;
     }
