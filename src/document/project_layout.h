@@ -8,7 +8,6 @@ namespace tessel {
 class CArchive;
 class CVellumDoc;
 
-constexpr int kPreviewBytes = 120 * 120 * 3;
 constexpr uint32_t kLegacyBlockMarker = 0xFFFFFFFEu;  // -2
 
 // Canvas size, background and the embedded-textures flag (items 4-6).

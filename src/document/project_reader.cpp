@@ -9,6 +9,7 @@
 #include "document/project_layout.h"
 #include "document/texture_bank_block.h"
 #include "document/vellum_doc.h"
+#include "render/preview.h"
 #include "render/texture_bank.h"
 
 namespace tessel {
@@ -117,7 +118,7 @@ LoadResult ReadProject(CArchive& ar, CVellumDoc& doc, bool notEmptyNotice) {
     doc.m_background = 0xFFFFFF;
     return LoadResult::kNewerVersion;
   }
-  if (version == '5' && ar.ReadU32() != 0) ar.Skip(kPreviewBytes);
+  if (version == '5' && ar.ReadU32() != 0) ar.Skip(kPreviewByteCount);
   app.m_loadedVersion = VersionOfMagic(magic);
 
   XferCanvas(ar, doc);

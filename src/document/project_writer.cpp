@@ -10,6 +10,7 @@
 #include "document/project_layout.h"
 #include "document/texture_bank_block.h"
 #include "document/vellum_doc.h"
+#include "render/preview.h"
 
 namespace tessel {
 
@@ -29,9 +30,14 @@ void WriteProject(CArchive& ar, CVellumDoc& doc, bool backup) {
     for (auto& o : doc.m_objects) o->StoreShownFrame();
 
   ar.WriteString(kProjectMagic);
-  // The preview picture needs the document compositor; until then none is written.
-  ar.WriteU32(0);
-  doc.m_preview.clear();
+  // A preview prepared earlier is used (and released) instead of a new one.
+  std::vector<uint8_t> preview;
+  if (app.m_writePreview && !backup) {
+    preview = doc.m_preview.size() == size_t(kPreviewByteCount) ? std::move(doc.m_preview) : MakeProjectPreview(doc);
+    doc.m_preview.clear();
+  }
+  ar.WriteU32(preview.empty() ? 0 : 1);
+  if (!preview.empty()) ar.WriteBytes(preview.data(), preview.size());
   XferCanvas(ar, doc);
   if (doc.m_embedTextures) WriteTextureBankBlock(ar, app.TextureBank());
   ar.WriteU32(uint32_t(doc.m_objects.size()));

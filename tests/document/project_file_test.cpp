@@ -223,6 +223,29 @@ std::vector<uint8_t> HeadOfFile(CVellumDoc& doc) {
   return ar.TakeBuffer();
 }
 
+TEST_F(ProjectFile, PreviewFollowsTheApplicationSetting) {
+  CAppContext app;
+  CVellumDoc doc;
+  doc.m_width = 240;  // shrinks by half into 120 x 60, centred from row 30
+  doc.m_height = 120;
+  doc.m_background = 0x0000FF;  // red
+  ASSERT_TRUE(SaveProjectFile(doc, Path("plain.tsl")));
+  app.m_writePreview = true;
+  ASSERT_TRUE(SaveProjectFile(doc, Path("preview.tsl")));
+  ASSERT_TRUE(WriteBackup(doc, Path("backup.tsl")));  // never a preview in the backup
+  const auto plain = ReadAll(Path("plain.tsl")), withPreview = ReadAll(Path("preview.tsl"));
+  ASSERT_EQ(withPreview.size(), plain.size() + size_t(120 * 120 * 3));
+  EXPECT_EQ(withPreview[9], 1);
+  EXPECT_EQ(ReadAll(Path("backup.tsl")).size(), plain.size());
+  const size_t pixels = 1 + 8 + 4;
+  auto at = [&](int x, int y) { return withPreview.begin() + long(pixels + (size_t(y) * 120 + size_t(x)) * 3); };
+  EXPECT_EQ(std::vector<uint8_t>(at(60, 60), at(60, 60) + 3), (std::vector<uint8_t>{0, 0, 255}));
+  EXPECT_EQ(std::vector<uint8_t>(at(60, 10), at(60, 10) + 3), (std::vector<uint8_t>{255, 255, 255}));
+  CVellumDoc back;
+  ASSERT_EQ(LoadProjectFile(back, Path("preview.tsl")), LoadResult::kLoaded);
+  EXPECT_EQ(back.m_width, 240);
+}
+
 TEST_F(ProjectFile, EarlyEndsAndTheLegacyBlock) {
   CAppContext app;
   CVellumDoc src;
