@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "base/app_context.h"
+#include "cli_runner.h"
 #include "document/draw_object.h"
 #include "document/project_file.h"
 #include "document/vellum_doc.h"
@@ -15,24 +16,8 @@
 namespace tessel {
 namespace {
 
-struct CliRun {
-  int status;
-  std::string out;
-};
-
-CliRun Cli(const std::string& args) {
-  // Status lines go to stderr; they are folded into the output only where asked.
-  const std::string cmd = std::string(TESSEL_CLI_PATH) + " " + args;
-  FILE* p = popen(cmd.c_str(), "r");
-  CliRun r{-1, ""};
-  if (!p) return r;
-  char buf[4096];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-  const int raw = pclose(p);
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return r;
-}
+using test::Cli;
+using test::CliRun;
 
 std::string Slurp(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

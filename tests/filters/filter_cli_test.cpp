@@ -9,29 +9,15 @@
 #include "codecs/image_reader.h"
 #include "filters/filter_test_util.h"
 #include "io/png_writer.h"
+#include "cli_runner.h"
 #include "test_util.h"
 
 namespace tessel {
 namespace {
 
-struct CliRun {
-  int status;
-  std::string out;
-};
-
 // Runs tessel-cli with stderr folded into the output.
-CliRun Cli(const std::string& args) {
-  const std::string cmd = std::string(TESSEL_CLI_PATH) + " " + args + " 2>&1";
-  FILE* p = popen(cmd.c_str(), "r");
-  CliRun r{-1, ""};
-  if (!p) return r;
-  char buf[4096];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-  const int raw = pclose(p);
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return r;
-}
+using test::CliRun;
+CliRun Cli(const std::string& args) { return test::Cli(args + " 2>&1"); }
 
 class FilterCli : public ::testing::Test {
  protected:
