@@ -36,6 +36,8 @@ void XferRect(CArchive& ar, CRect& r) {
 }
 }  // namespace
 
+CompressionFlagReset::~CompressionFlagReset() { App().m_compressBitmaps = false; }
+
 void XferCanvas(CArchive& ar, CVellumDoc& doc) {
   ar.Xfer(doc.m_width);
   ar.Xfer(doc.m_height);

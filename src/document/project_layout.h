@@ -10,6 +10,12 @@ class CVellumDoc;
 
 constexpr uint32_t kLegacyBlockMarker = 0xFFFFFFFEu;  // -2
 
+// Clears the application's compression flag when the document's read or write ends,
+// however it ends.
+struct CompressionFlagReset {
+  ~CompressionFlagReset();
+};
+
 // Canvas size, background and the embedded-textures flag (items 4-6).
 void XferCanvas(CArchive& ar, CVellumDoc& doc);
 // Crop rectangle and flag, then the groups (items 10-12).

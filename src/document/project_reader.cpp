@@ -94,10 +94,7 @@ LoadResult ReadProject(CArchive& ar, CVellumDoc& doc, bool notEmptyNotice) {
   IUserMessages& ui = app.Messages();
   app.m_missingTextures.clear();
   app.m_missingSkins.clear();
-  // Reading ends with the compression flag clear, however it ends.
-  struct ClearCompression {
-    ~ClearCompression() { App().m_compressBitmaps = false; }
-  } clearCompression;
+  const CompressionFlagReset compressionReset;
 
   // A file too short even for its magic is no project either.
   std::string magic;

@@ -23,9 +23,7 @@ bool IsProjectFileName(const std::string& path) {
 
 void WriteProject(CArchive& ar, CVellumDoc& doc, bool backup) {
   CAppContext& app = App();
-  struct ClearCompression {
-    ~ClearCompression() { App().m_compressBitmaps = false; }
-  } clearCompression;
+  const CompressionFlagReset compressionReset;
   if (!backup)
     for (auto& o : doc.m_objects) o->StoreShownFrame();
 
