@@ -2,7 +2,9 @@
 
 #include "document/draw_object.h"
 #include "mutaflux/mutaflux_fill.h"
+#include "render/bitmap_image_step.h"
 #include "render/coverage_mask.h"
+#include "render/perspective.h"
 #include "render/render_progress.h"
 #include "render/texture_step.h"
 #include "render/transparency_map.h"
@@ -63,28 +65,30 @@ int PrepareCoverageMask(CDrawObject& o, CCoverageMask& mask) {
 
 // The render engine grows step by step. This render sizes the bitmap, builds the
 // coverage mask, fills the colour or Mutaflux pattern (grey for "Bump Out"), applies the
-// texture, the transparency map (which leaves the alpha set) and the opacity. Outlines,
-// bevels, lights, perspective and shadows join as their steps arrive.
+// texture, the transparency map (which leaves the alpha set), the perspective of bitmap
+// objects and the opacity; bitmap objects take their picture from their image. Outlines,
+// bevels, lights and shadows join as their steps arrive.
 void CDrawObject::RenderObject(bool maskOnly, RenderProgress* progress) {
   if (m_width < 1 || m_height < 1) return;
   if (m_bitmap.Width() != m_width || m_bitmap.Height() != m_height || m_bitmap.BitsPerPixel() != 32)
     m_bitmap.Create(m_width, m_height, 32);
   if (m_bitmap.IsEmpty()) return;
-  // Bitmap objects take their picture and alpha from their image, a step still to come.
-  if (m_type == kTypeBitmap) {
-    if (!maskOnly) FinishRender(*this);
-    return;
-  }
   CCoverageMask mask;
-  Report(progress, 1, "Preparing Mask");
-  m_mask = PrepareCoverageMask(*this, mask);
-  if (m_mutafluxIndex > 0) {
-    Report(progress, 2, "Aplying Mutaflux");
-    const CMutafluxWords words{uint32_t(m_mutafluxParam[0]), uint32_t(m_mutafluxParam[1]),
-                               uint32_t(m_mutafluxParam[2])};
-    FillMutaflux(m_bitmap, m_mutafluxIndex - 1, words);
+  if (m_type == kTypeBitmap) {
+    Report(progress, 2, "Aplying Bitmap Alpha");
+    ApplyBitmapImage(*this, mask);
+    m_mask = 0;
   } else {
-    FillColour(m_bitmap, m_color);
+    Report(progress, 1, "Preparing Mask");
+    m_mask = PrepareCoverageMask(*this, mask);
+    if (m_mutafluxIndex > 0) {
+      Report(progress, 2, "Aplying Mutaflux");
+      const CMutafluxWords words{uint32_t(m_mutafluxParam[0]), uint32_t(m_mutafluxParam[1]),
+                                 uint32_t(m_mutafluxParam[2])};
+      FillMutaflux(m_bitmap, m_mutafluxIndex - 1, words);
+    } else {
+      FillColour(m_bitmap, m_color);
+    }
   }
   if (m_bevelType == kBevelBumpOut) FillColour(m_bitmap, kBumpOutGrey);
   Report(progress, 4, "Applying Texture");
@@ -96,6 +100,10 @@ void CDrawObject::RenderObject(bool maskOnly, RenderProgress* progress) {
   }
   Report(progress, 7, "Transparency");
   ApplyTransparencyMap(*this, mask);
+  if ((m_type == kTypeBitmap || m_packageSize > 0) && HasPerspective()) {
+    Report(progress, 13, "Applying Perspective Transformation");
+    WarpBitmapAndMask(CPerspectiveMap::FromBoxUnits(m_perspX, m_perspY, m_width, m_height), m_bitmap, mask);
+  }
   FinishRender(*this);
 }
 
