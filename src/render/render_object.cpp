@@ -4,6 +4,7 @@
 #include "mutaflux/mutaflux_fill.h"
 #include "render/bitmap_image_step.h"
 #include "render/coverage_mask.h"
+#include "render/emboss.h"
 #include "render/perspective.h"
 #include "render/render_progress.h"
 #include "render/texture_step.h"
@@ -66,8 +67,8 @@ int PrepareCoverageMask(CDrawObject& o, CCoverageMask& mask) {
 // The render engine grows step by step. This render sizes the bitmap, builds the
 // coverage mask, fills the colour or Mutaflux pattern (grey for "Bump Out"), applies the
 // texture, the transparency map (which leaves the alpha set), the perspective of bitmap
-// objects and the opacity; bitmap objects take their picture from their image. Outlines,
-// bevels, lights and shadows join as their steps arrive.
+// objects, the emboss bevels and the opacity; bitmap objects take their picture from
+// their image. Outlines, the other bevels, lights and shadows join as they arrive.
 void CDrawObject::RenderObject(bool maskOnly, RenderProgress* progress) {
   if (m_width < 1 || m_height < 1) return;
   if (m_bitmap.Width() != m_width || m_bitmap.Height() != m_height || m_bitmap.BitsPerPixel() != 32)
@@ -100,6 +101,9 @@ void CDrawObject::RenderObject(bool maskOnly, RenderProgress* progress) {
   }
   Report(progress, 7, "Transparency");
   ApplyTransparencyMap(*this, mask);
+  // The emboss bevels shade within the mask; the mask then holds their height field.
+  Report(progress, 10, "Applying Bevel");
+  ApplyEmbossBevel(*this, mask);
   if ((m_type == kTypeBitmap || m_packageSize > 0) && HasPerspective()) {
     Report(progress, 13, "Applying Perspective Transformation");
     WarpBitmapAndMask(CPerspectiveMap::FromBoxUnits(m_perspX, m_perspY, m_width, m_height), m_bitmap, mask);

@@ -215,7 +215,8 @@ TEST(RenderObject, TexturedAndTransparencyMappedObject) {
   ASSERT_GT(w, 10);
   CStepLog log;
   o.RenderObject(false, &log);
-  EXPECT_EQ(log.steps, (std::vector<std::string>{"1 Preparing Mask", "4 Applying Texture", "7 Transparency"}));
+  EXPECT_EQ(log.steps, (std::vector<std::string>{"1 Preparing Mask", "4 Applying Texture", "7 Transparency",
+                                                 "10 Applying Bevel"}));
   const int y = h / 2, x = w / 2;
   const uint8_t* p = o.m_bitmap.RowFromTop(y) + 4 * x;
   // Texel of the tiled checker and alpha (1 − x / w) · 255 inside the mask.
