@@ -6,13 +6,13 @@
 
 #include "base/app_context.h"
 #include "base/archive.h"
+#include "base/program_constants.h"
 #include "document/bitmap_block.h"
 #include "document/draw_object.h"
 
 namespace tessel {
 
 namespace {
-constexpr double kDegToRad = 3.1415926535 / 180;
 constexpr double kMaxColorGain = 10.0;
 constexpr size_t kMaxStoredFaceName = 32;
 constexpr uint32_t kLensFlareLayer = 1;  // written instead of the layer of a flare

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "base/program_constants.h"
 #include "mutaflux/mutaflux_math.h"
 
 namespace tessel::filters {
@@ -12,14 +13,11 @@ namespace tessel::filters {
 using mutaflux::ClampChannel;
 using mutaflux::TruncToInt;
 
-// The program's 1/255.
-constexpr double kInv255 = 0.00392156862745098;
-
-// Byte offsets of the channels in a 32-bit pixel.
-constexpr int kBlue = 0;
-constexpr int kGreen = 1;
-constexpr int kRed = 2;
-constexpr int kAlpha = 3;
+using tessel::kAlpha;
+using tessel::kBlue;
+using tessel::kGreen;
+using tessel::kInv255;
+using tessel::kRed;
 
 // Brightness Y = (76·R + 150·G + 29·B) >> 8.
 constexpr int32_t Luma(int32_t r, int32_t g, int32_t b) { return (76 * r + 150 * g + 29 * b) >> 8; }

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "base/dib_section.h"
+#include "base/program_constants.h"
 #include "document/draw_object.h"
 #include "document/vellum_doc.h"
 #include "render/blend_modes.h"
@@ -15,7 +16,6 @@
 namespace tessel {
 
 namespace {
-constexpr double kDegToRad = 3.1415926535 / 180;
 enum Effect { kDropShadow = 1, kSunShadow = 2, kCutout = 6, kInsetShadow = 7, kGlowLast = 9,
               kThickBorderLens = 17, kThickCenterLens = 18 };
 constexpr int kLensShadowDistance = 5;

@@ -6,18 +6,16 @@
 
 #include <cstdint>
 
+#include "base/program_constants.h"
+
 namespace tessel::px {
 
-// The program's 1/255, used where it multiplies instead of dividing.
-constexpr double kInv255 = 0.00392156862745098;
-// Degrees to radians as the program converts them.
-constexpr double kDegToRad = 3.1415926535 / 180;
-
-// Byte offsets of the channels in a 24- or 32-bit pixel.
-constexpr int kBlue = 0;
-constexpr int kGreen = 1;
-constexpr int kRed = 2;
-constexpr int kAlpha = 3;
+using tessel::kAlpha;
+using tessel::kBlue;
+using tessel::kDegToRad;
+using tessel::kGreen;
+using tessel::kInv255;
+using tessel::kRed;
 
 // v / 255, truncating toward zero (v may be negative).
 constexpr int Div255(int v) { return v / 255; }

@@ -33,13 +33,6 @@ void FillColour(CDIBSection& bitmap, COLORREF colour) {
   }
 }
 
-void SetAlpha(CDIBSection& bitmap, uint8_t alpha) {
-  for (int y = 0; y < bitmap.Height(); ++y) {
-    uint8_t* p = bitmap.RowFromBottom(y) + 3;
-    for (int x = 0; x < bitmap.Width(); ++x, p += 4) *p = alpha;
-  }
-}
-
 void ScaleAlpha(CDIBSection& bitmap, int opacity) {
   opacity = std::clamp(opacity, 0, 255);  // a damaged record may hold anything
   for (int y = 0; y < bitmap.Height(); ++y) {
@@ -95,8 +88,7 @@ void CDrawObject::RenderObject(bool maskOnly, RenderProgress* progress) {
   Report(progress, 4, "Applying Texture");
   ApplyTexture(*this, mask);
   if (maskOnly) {
-    SetAlpha(m_bitmap, 255);
-    CopyMaskToAlpha(mask, m_bitmap);
+    CopyMaskToAlpha(mask, m_bitmap);  // the box-sized mask sets every alpha byte
     return;
   }
   Report(progress, 7, "Transparency");
