@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 
 #include "base/profile.h"
@@ -26,6 +27,8 @@ uint32_t SeedFromClock() {
 CAppContext::CAppContext(std::unique_ptr<CProfile> profile, std::unique_ptr<IUserMessages> messages, AppPaths paths)
     : m_profile(std::move(profile)),
       m_messages(std::move(messages)),
+      m_deferred(std::make_unique<CDeferredMessages>()),
+      m_mainThread(std::this_thread::get_id()),
       m_paths(std::move(paths)),
       m_textureBank(std::make_unique<CTextureBank>()),
       m_random(SeedFromClock()),
@@ -37,6 +40,18 @@ CAppContext::CAppContext()
     : CAppContext(std::make_unique<CProfile>(), std::make_unique<CRecordingMessages>(), AppPaths()) {}
 
 CAppContext::~CAppContext() { g_current = m_previous; }
+
+IUserMessages& CAppContext::Messages() {
+  if (std::this_thread::get_id() == m_mainThread) return *m_messages;
+  return *m_deferred;
+}
+
+void CAppContext::FlushDeferredMessages() { m_deferred->ReplayTo(*m_messages); }
+
+void CAppContext::NoteMissing(std::vector<std::string>& list, const std::string& name) {
+  const std::lock_guard<std::mutex> hold(m_missingLock);
+  if (std::find(list.begin(), list.end(), name) == list.end()) list.push_back(name);
+}
 
 CAppContext& App() {
   if (!g_current) {

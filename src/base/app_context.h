@@ -5,8 +5,10 @@
 
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "base/app_paths.h"
@@ -15,6 +17,7 @@ namespace tessel {
 
 class CProfile;
 class IUserMessages;
+class CDeferredMessages;
 class CTextureBank;
 
 class CAppContext {
@@ -28,7 +31,11 @@ class CAppContext {
   CAppContext& operator=(const CAppContext&) = delete;
 
   CProfile& Profile() { return *m_profile; }
-  IUserMessages& Messages() { return *m_messages; }
+  // The user's messages on the thread that made the context; on any other thread (a
+  // parallel render) a collector whose boxes FlushDeferredMessages shows later.
+  IUserMessages& Messages();
+  // Shows the boxes that worker threads asked for. Call on the main thread.
+  void FlushDeferredMessages();
   const AppPaths& Paths() const { return m_paths; }
   CTextureBank& TextureBank() { return *m_textureBank; }
 
@@ -41,14 +48,22 @@ class CAppContext {
   // Texture and skin files that objects named but that could not be found.
   std::vector<std::string> m_missingTextures;
   std::vector<std::string> m_missingSkins;
+  // Adds a name to a missing list once; safe on any thread.
+  void NoteMissingTexture(const std::string& name) { NoteMissing(m_missingTextures, name); }
+  void NoteMissingSkin(const std::string& name) { NoteMissing(m_missingSkins, name); }
 
   // The generator behind object identities: seeded once, so that ids made in the same
   // millisecond still differ. Tests may reseed it.
   std::mt19937& Random() { return m_random; }
 
  private:
+  void NoteMissing(std::vector<std::string>& list, const std::string& name);
+
   std::unique_ptr<CProfile> m_profile;
   std::unique_ptr<IUserMessages> m_messages;
+  std::unique_ptr<CDeferredMessages> m_deferred;
+  std::thread::id m_mainThread;
+  std::mutex m_missingLock;
   AppPaths m_paths;
   std::unique_ptr<CTextureBank> m_textureBank;
   std::mt19937 m_random;

@@ -59,4 +59,19 @@ std::optional<std::string> CStderrMessages::AskText(const std::string& title, co
   return line;
 }
 
+MsgAnswer CDeferredMessages::Message(const std::string& text, MsgButtons buttons) {
+  const std::lock_guard<std::mutex> hold(m_lock);
+  m_messages.emplace_back(text, buttons);
+  return buttons == MsgButtons::kOk ? MsgAnswer::kOk : MsgAnswer::kNo;
+}
+
+void CDeferredMessages::ReplayTo(IUserMessages& target) {
+  std::vector<std::pair<std::string, MsgButtons>> messages;
+  {
+    const std::lock_guard<std::mutex> hold(m_lock);
+    messages.swap(m_messages);
+  }
+  for (const auto& [text, buttons] : messages) target.Message(text, buttons);
+}
+
 }  // namespace tessel

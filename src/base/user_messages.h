@@ -4,6 +4,7 @@
 #pragma once
 
 #include <deque>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -75,6 +76,25 @@ class CStderrMessages : public IUserMessages {
   bool m_quiet;
   MsgAnswer m_default = MsgAnswer::kNo;
   std::optional<std::string> m_presetText;
+};
+
+// Collects the message boxes asked for by worker threads (a parallel document render),
+// which may not open windows, so that the main thread can show them afterwards. Boxes
+// are answered with Ok or No at once; status and progress lines are dropped; text
+// prompts are cancelled.
+class CDeferredMessages : public IUserMessages {
+ public:
+  MsgAnswer Message(const std::string& text, MsgButtons buttons) override;
+  void Status(const std::string&) override {}
+  void Progress(int, int, const std::string&) override {}
+  std::optional<std::string> AskText(const std::string&, const std::string&) override { return std::nullopt; }
+
+  // Shows the collected messages through target in the order they came, then forgets them.
+  void ReplayTo(IUserMessages& target);
+
+ private:
+  std::mutex m_lock;
+  std::vector<std::pair<std::string, MsgButtons>> m_messages;
 };
 
 }  // namespace tessel

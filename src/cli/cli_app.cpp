@@ -4,6 +4,7 @@
 
 #include "base/profile.h"
 #include "cli/cli_commands.h"
+#include "document/package.h"
 #include "document/project_file.h"
 #include "document/vellum_doc.h"
 
@@ -29,7 +30,14 @@ bool LoadProject(CVellumDoc& doc, const std::string& path) {
     App().Messages().Message("Cannot open " + path, MsgButtons::kOk);
     return false;
   }
-  return LoadProjectFile(doc, path) == LoadResult::kLoaded;
+  if (LoadProjectFile(doc, path) != LoadResult::kLoaded) return false;
+  // The view rebuilds packages stored compacted shortly after opening; so does the CLI.
+  if (HasCompactedPackages(doc)) {
+    std::vector<std::string> messages;
+    RebuildCompactedPackages(doc, &messages);
+    for (const std::string& m : messages) App().Messages().Message(m, MsgButtons::kOk);
+  }
+  return true;
 }
 
 }  // namespace tessel::cli

@@ -69,15 +69,11 @@ int RunRender(CliArgs& args, const CliOptions& opt) {
   CompositeOptions options;
   options.transparent = args.Flag("--transparent");
   options.lensesOff = args.Flag("--lenses-off");
-  const bool wireframe = args.Flag("--wireframe");
+  options.wireframe = args.Flag("--wireframe");
   const long scale = args.Int("--scale", 1, 16).value_or(1);
   const auto& pos = args.Positional();
   if (!args.Ok()) return UsageError(args.Error());
   if (pos.size() != 2) return UsageError("render takes a project file and an output PNG");
-  if (wireframe) {
-    std::fprintf(stderr, "tessel-cli: the wireframe view is not available yet.\n");
-    return kExitFailure;
-  }
   CliApp app(opt);
   CVellumDoc doc;
   if (!LoadProject(doc, pos[0])) return kExitFailure;

@@ -130,6 +130,10 @@ class CDrawObject : public CObjectFields {
   // bitmaps (which renders) and selects the normal frame. Throws CArchiveException on
   // a short or impossible record.
   void SerializeFields(CArchive& ar, bool recordOnly);
+  // What reading a record with recordOnly false does after the fields: drops a parked
+  // resize, allocates the bitmaps (which renders) and shows the normal frame. Objects
+  // of different documents or of one document may finish on different threads.
+  void FinishLoading();
 
  private:
   std::unique_ptr<CDrawObject>& FrameSlot(int n);

@@ -221,6 +221,10 @@ void CDrawObject::SerializeFields(CArchive& ar, bool recordOnly) {
   }
   XferBlocks(ar, *this);
   if (ar.IsStoring() || recordOnly) return;
+  FinishLoading();
+}
+
+void CDrawObject::FinishLoading() {
   m_pendingResize = 0;
   AllocateBitmaps(m_width, m_height);
   SelectFrame(0);

@@ -9,6 +9,7 @@
 #include "document/project_layout.h"
 #include "document/texture_bank_block.h"
 #include "document/vellum_doc.h"
+#include "render/parallel_render.h"
 #include "render/preview.h"
 #include "render/texture_bank.h"
 
@@ -43,20 +44,32 @@ void SkipLegacyBlock(CArchive& ar) {
   ar.ReadU32();
 }
 
+// Reads every record, then renders the objects on all cores (renders are independent
+// and give the same bytes in any order); the status line counts finished objects.
 void ReadObjects(CArchive& ar, CVellumDoc& doc) {
   IUserMessages& ui = App().Messages();
   ui.Status("Rendering Documents, Please Wait...");
   const uint32_t count = ar.ReadU32();
   ar.CheckCount(count, kMinObjectBytes);
+  std::vector<std::unique_ptr<CDrawObject>> read;
   for (uint32_t i = 0; i < count; ++i) {
-    const std::string progress = "Rendering Object " + std::to_string(i + 1) + " of " + std::to_string(count);
-    ui.Status(progress);
-    ui.Progress(int(i), int(count), progress);
     auto object = std::make_unique<CDrawObject>();
     object->m_uid = ar.ReadString();
-    object->SerializeFields(ar, false);
-    doc.m_objects.push_back(std::move(object));
+    object->SerializeFields(ar, true);
+    read.push_back(std::move(object));
   }
+  std::vector<CDrawObject*> objects;
+  for (auto& o : read) objects.push_back(o.get());
+  int reported = 0;
+  FinishLoadingAll(objects, 0, [&](int done, int total) {
+    for (; reported < done; ++reported) {
+      const std::string progress =
+          "Rendering Object " + std::to_string(reported + 1) + " of " + std::to_string(total);
+      ui.Status(progress);
+      ui.Progress(reported, total, progress);
+    }
+  });
+  for (auto& o : read) doc.m_objects.push_back(std::move(o));
 }
 
 bool CheckPassword(CVellumDoc& doc) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "base/dib_section.h"
 #include "base/program_constants.h"
@@ -12,6 +13,7 @@
 #include "document/vellum_doc.h"
 #include "render/blend_modes.h"
 #include "render/render_progress.h"
+#include "render/wireframe.h"
 
 namespace tessel {
 
@@ -75,24 +77,38 @@ class ScaledRender {
 };
 }  // namespace
 
-void DrawObject(CDIBSection& canvas, const CDrawObject& o, const CompositeOptions& options) {
-  if (o.m_hidden) return;
-  const bool keepAlpha = !options.transparent;
+bool ShadowOrigin(const CDrawObject& o, int* x, int* y) {
   const int e = o.m_effect;
   int distance = o.m_effectParam1, angle = o.m_effectAngle;
   const bool lensShadow = IsLensWithShadow(o);
   if (lensShadow) distance = kLensShadowDistance, angle = kLensShadowAngle;
-  if ((e >= kDropShadow && e <= kGlowLast && e != kCutout) || lensShadow) {
-    int dx = int(std::cos(angle * kDegToRad) * distance * o.m_renderScale);
-    int dy = int(std::sin(angle * kDegToRad) * distance * o.m_renderScale);
-    if (e == kInsetShadow) dx = dy = 0;
-    if (e == kSunShadow) dy += kSunShadowDrop * o.m_renderScale;
-    Blit(canvas, o.m_shadowBitmap, o.m_left - o.m_effectSoftness + dx, o.m_top - o.m_effectSoftness + dy,
-         kBlendNormal, keepAlpha);
-  }
+  if (!((e >= kDropShadow && e <= kGlowLast && e != kCutout) || lensShadow)) return false;
+  int dx = int(std::cos(angle * kDegToRad) * distance * o.m_renderScale);
+  int dy = int(std::sin(angle * kDegToRad) * distance * o.m_renderScale);
+  if (e == kInsetShadow) dx = dy = 0;
+  if (e == kSunShadow) dy += kSunShadowDrop * o.m_renderScale;
+  *x = o.m_left - o.m_effectSoftness + dx;
+  *y = o.m_top - o.m_effectSoftness + dy;
+  return true;
+}
+
+CRect EffectRect(const CDrawObject& o) {
+  CRect r = o.GetBoxRect();
+  int x = 0, y = 0;
+  if (!o.m_shadowBitmap.IsEmpty() && ShadowOrigin(o, &x, &y))
+    r = r.Union({x, y, x + o.m_shadowBitmap.Width(), y + o.m_shadowBitmap.Height()});
+  return r;
+}
+
+void DrawObject(CDIBSection& canvas, const CDrawObject& o, const CompositeOptions& options) {
+  if (o.m_hidden) return;
+  const bool keepAlpha = !options.transparent;
+  int x = 0, y = 0;
+  if (ShadowOrigin(o, &x, &y))
+    Blit(canvas, o.m_shadowBitmap, x - options.originX, y - options.originY, kBlendNormal, keepAlpha);
   // Lens objects show the canvas below them once the lens effects exist; until then
   // they are drawn like plain objects, as "Lenses Off" does.
-  Blit(canvas, o.m_bitmap, o.m_left, o.m_top, o.m_shadowOption, keepAlpha);
+  Blit(canvas, o.m_bitmap, o.m_left - options.originX, o.m_top - options.originY, o.m_shadowOption, keepAlpha);
 }
 
 bool ComposeDocument(CVellumDoc& doc, int scale, const CompositeOptions& options, CDIBSection& out,
@@ -104,6 +120,12 @@ bool ComposeDocument(CVellumDoc& doc, int scale, const CompositeOptions& options
   for (int y = 0; y < out.Height(); ++y) {
     uint8_t* p = out.RowFromBottom(y);
     for (int x = 0; x < out.Width(); ++x, p += 4) p[0] = b, p[1] = g, p[2] = r, p[3] = a;
+  }
+  if (options.wireframe) {
+    std::vector<const CDrawObject*> objects;
+    for (const auto& object : doc.m_objects) objects.push_back(object.get());
+    DrawWireframes(out, objects, 0, 0, scale);
+    return true;
   }
   int index = 0;
   const int count = doc.ObjectCount();

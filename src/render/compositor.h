@@ -2,6 +2,8 @@
 // mode, and the whole document from the background up.
 #pragma once
 
+#include "base/rect.h"
+
 namespace tessel {
 
 class CDIBSection;
@@ -12,8 +14,17 @@ class RenderProgress;
 struct CompositeOptions {
   bool lensesOff = false;   // "Lenses Off": lens objects are drawn like plain objects
   bool transparent = false; // the canvas starts transparent instead of the background
+  bool wireframe = false;   // "Wireframe ": outlines only, nothing rendered
+  // The document point at canvas pixel (0, 0): a canvas showing part of the document.
+  int originX = 0, originY = 0;
 };
 
+// Where the object's shadow bitmap is drawn: true with its top-left canvas corner in
+// x, y when the effect kind draws a shadow (drop shadows and glows except "Cutout",
+// and thick lenses with a lens shadow), false otherwise.
+bool ShadowOrigin(const CDrawObject& object, int* x, int* y);
+// The canvas rectangle the object draws into: its box joined with its shadow bitmap.
+CRect EffectRect(const CDrawObject& object);
 // Composites the object's cached shadow and bitmap onto canvas (32-bit, bottom-up,
 // canvas pixel (0, 0) at its top-left) at scale 1: hidden objects draw nothing; the
 // shadow goes first, in "Normal" mode at its offset; the bitmap follows with the

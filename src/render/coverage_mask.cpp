@@ -3,14 +3,12 @@
 // sampling), then averaged down.
 #include "render/coverage_mask.h"
 
-#include <cairo.h>
-
 #include <algorithm>
 #include <memory>
 
 #include "base/safe_round.h"
 #include "document/draw_object.h"
-#include "geometry/envelope.h"
+#include "render/outline_path.h"
 
 namespace tessel {
 
@@ -19,43 +17,12 @@ constexpr int kBevelOutline = 7;
 constexpr int kBevelFeather = 9;
 constexpr int kBevel3DBall = 12;
 constexpr int kBallInset = 11;          // object pixels between the box and the ball
-constexpr double kShrinkPixels = 20.0;  // work pixels an Outline or Feather figure is pulled in
 constexpr double kOutlineShrink = 1.5;  // per cent of the rectangle per unit of bevel width
 constexpr double kFeatherShrink = 0.5;
-constexpr double kThousandth = 0.001;
 
 struct CairoDeleter {
   void operator()(cairo_t* c) const { cairo_destroy(c); }
   void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
-};
-
-// The rectangle the outline is drawn into and how unit coordinates map onto it.
-class PointMapper {
- public:
-  PointMapper(int margin, int workW, int workH, double shrinkPercent) : m_left(margin), m_top(margin) {
-    m_width = std::max(workW - 2 * margin, 1);
-    m_height = std::max(workH - 2 * margin, 1);
-    if (shrinkPercent > 0) {
-      m_fx = shrinkPercent / 100 + kShrinkPixels / m_width;
-      m_fy = shrinkPercent / 100 + kShrinkPixels / m_height;
-    }
-  }
-  // A unit coordinate (0..1), rounded to the nearest work pixel.
-  double X(double nx) const { return m_left + CoordTrunc(Pull(Flat(nx, m_width), m_fx) * m_width + 0.5); }
-  double Y(double ny) const { return m_top + CoordTrunc(Pull(Flat(ny, m_height), m_fy) * m_height + 0.5); }
-  // A contour coordinate in thousandths, truncated.
-  double ContourX(double px) const {
-    return m_left + CoordTrunc(Pull(Flat(px * kThousandth, m_width), m_fx) * m_width);
-  }
-  double ContourY(double py) const {
-    return m_top + CoordTrunc(Pull(Flat(py * kThousandth, m_height), m_fy) * m_height);
-  }
-
- private:
-  static double Flat(double n, int size) { return size < 2 ? 0.5 : n; }
-  static double Pull(double n, double f) { return (1 - f) * n + f / 2; }
-  int m_left, m_top, m_width, m_height;
-  double m_fx = 0, m_fy = 0;
 };
 
 double ShrinkPercent(const CDrawObject& o) {
@@ -79,20 +46,8 @@ void StrokeWhite(cairo_t* cr, double width) {
 
 void DrawShapePath(cairo_t* cr, const CDrawObject& o, const PointMapper& map, int s) {
   const CBezier& path = o.m_path;
-  const int used = path.UsedPointCount();
-  if (used == 0) return;
-  auto at = [&](int i) { return std::pair<double, double>(map.X(path.m_points[size_t(i)].x), map.Y(path.m_points[size_t(i)].y)); };
-  const auto [x0, y0] = at(0);
-  cairo_move_to(cr, x0, y0);
-  for (int k = 0; k < path.SegmentCount(); ++k) {
-    const int i = 3 * k;
-    const auto [ax, ay] = at(i + 1);
-    const auto [bx, by] = at(i + 2);
-    const auto [cx, cy] = at(i + 3 < used ? i + 3 : 0);  // a closed path returns to its start
-    cairo_curve_to(cr, ax, ay, bx, by, cx, cy);
-  }
+  if (!AddShapePath(cr, path, map)) return;
   if (path.m_closed) {
-    cairo_close_path(cr);
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
     cairo_fill(cr);
   } else {
@@ -101,32 +56,8 @@ void DrawShapePath(cairo_t* cr, const CDrawObject& o, const PointMapper& map, in
 }
 
 void DrawContours(cairo_t* cr, const CDrawObject& o, const PointMapper& map, int s) {
-  const CPolynome& poly = o.m_polynome;
-  const bool envelope = !IsIdentityEnvelope(poly.m_envelope);
-  auto at = [&](size_t i) {
-    CPointD p{poly.m_points[i].x, poly.m_points[i].y};
-    if (envelope) p = ApplyEnvelope(poly.m_envelope, p);
-    return std::pair<double, double>(map.ContourX(p.x), map.ContourY(p.y));
-  };
-  const size_t n = poly.m_points.size();
-  for (size_t i = 0; i < n;) {
-    const auto [x, y] = at(i);
-    if (i == 0 || (poly.m_points[i].flag & kPolyIsland)) {
-      if (i) cairo_close_path(cr);
-      cairo_move_to(cr, x, y);
-      ++i;
-    } else if ((poly.m_points[i].flag & kPolyCurve) && i + 2 < n) {
-      const auto [bx, by] = at(i + 1);
-      const auto [cx, cy] = at(i + 2);
-      cairo_curve_to(cr, x, y, bx, by, cx, cy);
-      i += 3;
-    } else {
-      cairo_line_to(cr, x, y);
-      ++i;
-    }
-  }
-  if (n) cairo_close_path(cr);
-  if (poly.m_open) {
+  AddContours(cr, o.m_polynome, map);
+  if (o.m_polynome.m_open) {
     StrokeWhite(cr, double(o.m_lineWidth) * o.m_renderScale * s);
   } else {
     cairo_set_fill_rule(cr, o.m_layerFlag ? CAIRO_FILL_RULE_WINDING : CAIRO_FILL_RULE_EVEN_ODD);

@@ -5,6 +5,7 @@
 #include "render/bitmap_image_step.h"
 #include "render/coverage_mask.h"
 #include "render/emboss.h"
+#include "render/painted_layers.h"
 #include "render/perspective.h"
 #include "render/render_progress.h"
 #include "render/texture_step.h"
@@ -91,8 +92,13 @@ void CDrawObject::RenderObject(bool maskOnly, RenderProgress* progress) {
     CopyMaskToAlpha(mask, m_bitmap);  // the box-sized mask sets every alpha byte
     return;
   }
+  if (m_type != kTypeBitmap && !m_layer.IsEmpty()) {
+    Report(progress, 6, "Adding Bitmap Layer");
+    ApplyBitmapLayer(*this, mask);
+  }
   Report(progress, 7, "Transparency");
   ApplyTransparencyMap(*this, mask);
+  if (!m_paintTransp.IsEmpty()) ApplyPaintedTransparency(*this);
   // The emboss bevels shade within the mask; the mask then holds their height field.
   Report(progress, 10, "Applying Bevel");
   ApplyEmbossBevel(*this, mask);

@@ -41,6 +41,7 @@ std::string CTextureBank::FolderFor(const std::string& category) {
 }
 
 const CTextureEntry* CTextureBank::FindOrLoad(const std::string& name, const std::string& category) {
+  const std::lock_guard<std::mutex> hold(m_loadLock);
   if (const CTextureEntry* e = Find(name, category)) return e;
   // Entries of old project files carry no category; they were all image textures.
   if (category == "TXT")

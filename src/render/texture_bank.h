@@ -6,6 +6,7 @@
 #pragma once
 
 #include <deque>
+#include <mutex>
 #include <string>
 
 #include "base/dib_section.h"
@@ -39,7 +40,10 @@ class CTextureBank {
 
   static std::string Key(const std::string& name);
 
+  // FindOrLoad may be called from several render threads at once; Add, Clear and
+  // Entries are for one thread while no render runs.
  private:
+  std::mutex m_loadLock;
   std::deque<CTextureEntry> m_entries;  // a deque: entries keep their address as others join
 };
 

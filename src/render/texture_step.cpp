@@ -42,11 +42,6 @@ CTexturePlacement PlacementOf(const CDrawObject& o) {
   return p;
 }
 
-void NoteMissing(std::vector<std::string>& list, const std::string& name) {
-  const std::string file = FileNamePart(name);
-  if (std::find(list.begin(), list.end(), file) == list.end()) list.push_back(file);
-}
-
 }  // namespace
 
 void MapImageTexture(CDrawObject& o, const CDIBSection& picture, CCoverageMask& mask) {
@@ -85,7 +80,7 @@ bool ApplyTexture(CDrawObject& o, CCoverageMask& mask) {
   if (IsReservedMapName(name)) return false;
   const CTextureEntry* entry = App().TextureBank().FindOrLoad(name, kTextureCategory);
   if (!entry) {
-    NoteMissing(App().m_missingTextures, name);
+    App().NoteMissingTexture(FileNamePart(name));
     o.m_textureName.clear();
     return false;
   }

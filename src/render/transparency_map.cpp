@@ -21,11 +21,6 @@ constexpr double kZeroRadius = 0.01;
 double Finite(double v, double fallback) { return std::isfinite(v) ? v : fallback; }
 inline double Clamp01(double t) { return t < 0.0 ? 0.0 : t > 1.0 ? 1.0 : t; }
 
-void NoteMissing(std::vector<std::string>& list, const std::string& name) {
-  const std::string file = FileNamePart(name);
-  if (std::find(list.begin(), list.end(), file) == list.end()) list.push_back(file);
-}
-
 }  // namespace
 
 CBuiltinMapField::CBuiltinMapField(BuiltinMap kind, int w, int h, const CMapGeometry& g, bool invert, int amount)
@@ -224,7 +219,7 @@ void ApplyTransparencyMap(CDrawObject& o, const CCoverageMask& mask) {
   const CTextureEntry* entry = App().TextureBank().FindOrLoad(name, kMapCategory);
   if (!entry || entry->picture.IsEmpty() || entry->picture.BitsPerPixel() != 24) {
     App().Messages().Message(MissingTransparencyMessage(name), MsgButtons::kOk);
-    NoteMissing(App().m_missingTextures, name);
+    App().NoteMissingTexture(FileNamePart(name));
     o.m_transpName.clear();
     CopyMaskToAlpha(mask, bitmap);
     return;
