@@ -32,8 +32,8 @@ constexpr int kMaxMargin = 1 << 14;
 // Blurs with a radius from this on run on a copy reduced so that the radius there is
 // about kReducedRadius: a shadow that soft shows no detail the reduction could lose,
 // and the blur's cost falls with the cube of the factor.
-constexpr double kReduceFrom = 12.0;
-constexpr double kReducedRadius = 6.0;
+constexpr double kReduceFrom = 8.0;
+constexpr double kReducedRadius = 4.0;
 constexpr int kMaxReduction = 8;
 
 bool IsThickLens(int e) { return e == kEffectThickBorderLens || e == kEffectThickCenterLens; }

@@ -11,6 +11,9 @@ namespace tessel {
 
 namespace {
 constexpr int kSunSqueeze = 4;  // box rows per sun-shadow row
+// The drop gradient keeps full strength over the back half of the box and fades over
+// the front half, the part that shows beside the object.
+constexpr double kFadeSteepness = 2.0;
 
 // The columns of a box row that land inside the work alpha: box x in [x0, x1).
 struct CColumns {
@@ -63,7 +66,7 @@ void FadeAlongAngle(CCoverageMask& work, int margin, int boxWidth, int boxHeight
     for (int x = 0; x < work.width; ++x) {
       if (row[x] == 0) continue;
       const double p = std::clamp(((x + 0.5 - cx) * c + fy) * inv + 0.5, 0.0, 1.0);
-      row[x] = uint8_t(row[x] * (1.0 - p));
+      row[x] = uint8_t(row[x] * std::min(1.0, kFadeSteepness * (1.0 - p)));
     }
   }
 }

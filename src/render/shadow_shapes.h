@@ -18,9 +18,9 @@ void CopyScaledAlpha(const CDIBSection& object, int margin, int opacity, CCovera
 // times the opacity as above. Rows that fall outside the work alpha are dropped.
 void CopySunShadowAlpha(const CDIBSection& object, int margin, int opacity, int lower, CCoverageMask& work);
 
-// The drop gradient: every value of the box region is multiplied by 1 − p, p the
-// position 0..1 across the box along the angle (degrees, y downwards), so the shadow
-// fades away from the object in the direction it falls.
+// The drop gradient: every value is multiplied by min(1, 2 · (1 − p)), p the position
+// 0..1 across the box along the angle (degrees, y downwards), so the shadow fades away
+// in the direction it falls over the front half of the box.
 void FadeAlongAngle(CCoverageMask& work, int margin, int boxWidth, int boxHeight, int angle);
 
 // Cuts the shadow away under the object placed at (left, top) of the work alpha: every
