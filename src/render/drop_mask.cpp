@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "base/program_constants.h"
 #include "document/draw_object.h"
@@ -28,7 +29,9 @@ constexpr double kGlowFirstPass = 0.5;
 constexpr int kKnockedOutAlpha = 1;
 constexpr int kBlendNormal = 0;
 constexpr double kMaxRadius = 1 << 12;  // a damaged softness is held here
-constexpr int kMaxMargin = 1 << 14;
+// Margins beyond this many pixels (times the render scale) come only from a damaged
+// record; they build no shadow rather than a gigantic one.
+constexpr int kMaxMargin = 2048;
 // Blurs with a radius from this on run on a copy reduced so that the radius there is
 // about kReducedRadius: a shadow that soft shows no detail the reduction could lose,
 // and the blur's cost falls with the cube of the factor.
@@ -97,9 +100,10 @@ void BuildDropMask(CDrawObject& o, const CCoverageMask& mask) {
   const bool lens = IsThickLens(e);
   const double softness = lens ? kLensSoftness : (std::isfinite(o.m_effectDistanceF) ? o.m_effectDistanceF : 0.0);
   const int opacity = lens ? kLensOpacity : std::clamp(o.m_effectParam2, 0, 255);
-  const int margin = std::clamp(o.m_effectSoftness, -kMaxMargin, kMaxMargin);
-  const int64_t sw = int64_t(w) + 2 * margin, sh = int64_t(h) + 2 * margin;
-  if (sw < 1 || sh < 1 || !CDIBSection::SizeAllowed(sw, sh, 32) || !o.m_shadowBitmap.Create(int(sw), int(sh), 32)) {
+  const int margin = o.m_effectSoftness;
+  const int64_t sw = int64_t(w) + 2 * int64_t(margin), sh = int64_t(h) + 2 * int64_t(margin);
+  if (std::abs(int64_t(margin)) > int64_t(kMaxMargin) * std::max(scale, 1) || sw < 1 || sh < 1 ||
+      !CDIBSection::SizeAllowed(sw, sh, 32) || !o.m_shadowBitmap.Create(int(sw), int(sh), 32)) {
     o.m_shadowBitmap.Release();
     return;
   }

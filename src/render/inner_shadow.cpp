@@ -13,8 +13,8 @@
 namespace tessel {
 
 namespace {
-constexpr int kMaxPad = 1 << 12;        // a damaged margin is held here
-constexpr double kMaxRadius = 1 << 12;  // and a damaged blur radius here
+constexpr int kMaxPad = 1 << 10;       // a damaged margin is held here
+constexpr double kMaxRadius = 1 << 9;  // and a damaged blur radius here
 }  // namespace
 
 bool ApplyInnerShadow(CDrawObject& o, const CCoverageMask& mask) {

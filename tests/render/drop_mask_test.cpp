@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,16 @@ TEST(DropMask, ShadowBitmapIsTheAlphaTimesTheOpacityBeyondTheMargin) {
   s.o->m_opacity = 127;
   s.o->RenderObject(false, nullptr);
   EXPECT_EQ(s.ShadowAlpha(cx, cy), 199 * 127 / 255);
+  // Damaged records: a negative margin crops, an absurd one builds no shadow, a NaN
+  // softness blurs nothing.
+  s.o->m_effectSoftness = -3;
+  s.o->SetEffectDistance(std::nan(""));
+  s.o->RenderObject(false, nullptr);
+  EXPECT_EQ(s.o->m_shadowBitmap.Width(), s.o->m_width - 6);
+  s.o->m_effectSoftness = 1 << 20;
+  s.o->RenderObject(false, nullptr);
+  EXPECT_TRUE(s.o->m_shadowBitmap.IsEmpty());
+  s.o->m_effectSoftness = 20;
   s.o->m_effect = kEffectNone;  // switching the effect off frees the shadow
   s.o->RenderObject(false, nullptr);
   EXPECT_TRUE(s.o->m_shadowBitmap.IsEmpty());
