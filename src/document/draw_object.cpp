@@ -4,6 +4,7 @@
 
 #include "base/app_context.h"
 #include "base/profile.h"
+#include "base/safe_round.h"
 
 namespace tessel {
 
@@ -113,7 +114,7 @@ CRect CDrawObject::GetVisibleRect() const {
 
 void CDrawObject::SetEffectDistance(double softness) {
   m_effectDistanceF = softness;
-  m_effectDistance = int32_t(softness);
+  m_effectDistance = int32_t(ClampedTrunc(softness, 2147483647.0));  // NaN gives 0, not undefined behaviour
   RenderObject(false, nullptr);
 }
 

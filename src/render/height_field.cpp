@@ -126,8 +126,8 @@ int CHeightFieldBuilder::Profile(int m) {
   return px::Clamp255(px::Trunc(v));
 }
 
-void CHeightFieldBuilder::BuildHeightField(uint8_t* height, int width, int h, int radius, int direction) {
-  if (!height || width < 1 || h < 1 || radius <= 0) return;
+void CHeightFieldBuilder::BuildHeightField(uint8_t* height, int width, int h, double radius, int direction) {
+  if (!height || width < 1 || h < 1 || !(radius > 0.0)) return;
   if (m_reduction < 2) {
     BlurAndProfile(*this, height, width, h, radius, direction);
     return;
@@ -139,7 +139,7 @@ void CHeightFieldBuilder::BuildHeightField(uint8_t* height, int width, int h, in
   const int rh = std::max(h / f, std::min(h, kMinReduced));
   std::vector<uint8_t> reduced;
   Reduce(height, width, h, f, reduced, rw, rh);
-  BlurAndProfile(*this, reduced.data(), rw, rh, double(radius) / f, direction);
+  BlurAndProfile(*this, reduced.data(), rw, rh, radius / f, direction);
   Enlarge(reduced, rw, rh, height, width, h);
 }
 

@@ -34,8 +34,9 @@ class CHeightFieldBuilder {
 
   // Blurs height (width × h bytes, top-down) with the radius along the direction (0 both,
   // 1 x only, 2 y only), then replaces every value by the profile of its 3 × 3 mean.
-  // A radius of 0 or less, an empty field or a null pointer leaves it untouched.
-  void BuildHeightField(uint8_t* height, int width, int h, int radius, int direction);
+  // The radius may be fractional (feather and outline radii are). A radius of 0 or
+  // less, an empty field or a null pointer leaves it untouched.
+  void BuildHeightField(uint8_t* height, int width, int h, double radius, int direction);
 
   // The profile of a 3 × 3 mean m, clamped to 0..255 (draws r for the noise profile).
   int Profile(int m);

@@ -4,8 +4,11 @@
 #include "mutaflux/mutaflux_fill.h"
 #include "render/bitmap_image_step.h"
 #include "render/coverage_mask.h"
+#include "render/drop_mask.h"
+#include "render/edge_bevels.h"
 #include "render/emboss.h"
 #include "render/painted_layers.h"
+#include "render/outline.h"
 #include "render/perspective.h"
 #include "render/render_progress.h"
 #include "render/texture_step.h"
@@ -15,7 +18,9 @@ namespace tessel {
 
 namespace {
 constexpr int kOpaqueEnough = 254;  // opacity 254 and 255 leave the alpha untouched
+constexpr int kBevelOutline = 7;    // "Outline" rings the mask before the texture
 constexpr int kBevelBumpOut = 8;    // "Bump Out" starts from a grey bitmap
+constexpr int kBevelFeather = 9;    // "Feather" softens the mask before the alpha is set
 constexpr COLORREF kBumpOutGrey = 0x808080;
 
 void Report(RenderProgress* progress, int position, const char* text) {
@@ -45,7 +50,10 @@ void ScaleAlpha(CDIBSection& bitmap, int opacity) {
 // Step 20: the rendered flag and the opacity.
 void FinishRender(CDrawObject& o) {
   o.m_rendered = 1;
-  if (o.m_opacity < kOpaqueEnough) ScaleAlpha(o.m_bitmap, o.m_opacity);
+  if (o.m_opacity < kOpaqueEnough) {
+    ScaleAlpha(o.m_bitmap, o.m_opacity);
+    if (o.m_effect > 0) ScaleAlpha(o.m_shadowBitmap, o.m_opacity);
+  }
 }
 }  // namespace
 
@@ -86,8 +94,16 @@ void CDrawObject::RenderObject(bool maskOnly, RenderProgress* progress) {
     }
   }
   if (m_bevelType == kBevelBumpOut) FillColour(m_bitmap, kBumpOutGrey);
+  if (m_bevelType == kBevelOutline) {
+    Report(progress, 3, "Outlining...");
+    OutlineBevel(mask, double(m_renderScale) * m_bevelWidth / 3.0);
+  }
   Report(progress, 4, "Applying Texture");
   ApplyTexture(*this, mask);
+  if (m_bevelType == kBevelFeather) {
+    Report(progress, 5, "Feathering");
+    FeatherMask(*this, mask);
+  }
   if (maskOnly) {
     CopyMaskToAlpha(mask, m_bitmap);  // the box-sized mask sets every alpha byte
     return;
@@ -99,12 +115,22 @@ void CDrawObject::RenderObject(bool maskOnly, RenderProgress* progress) {
   Report(progress, 7, "Transparency");
   ApplyTransparencyMap(*this, mask);
   if (!m_paintTransp.IsEmpty()) ApplyPaintedTransparency(*this);
+  if (m_outlineType > 0) {
+    Report(progress, 9, "Adding Outline");
+    AddOutline(*this, mask, m_bitmap);
+  }
   // The emboss bevels shade within the mask; the mask then holds their height field.
   Report(progress, 10, "Applying Bevel");
   ApplyEmbossBevel(*this, mask);
   if ((m_type == kTypeBitmap || m_packageSize > 0) && HasPerspective()) {
     Report(progress, 13, "Applying Perspective Transformation");
     WarpBitmapAndMask(CPerspectiveMap::FromBoxUnits(m_perspX, m_perspY, m_width, m_height), m_bitmap, mask);
+  }
+  if (NeedsDropMask(*this)) {
+    Report(progress, 11, "Creating Drop Mask");
+    BuildDropMask(*this, mask);
+  } else if (m_effect == 0) {
+    m_shadowBitmap.Release();  // a shadow left from an earlier effect
   }
   FinishRender(*this);
 }
