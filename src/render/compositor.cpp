@@ -11,6 +11,8 @@
 #include "document/draw_object.h"
 #include "document/vellum_doc.h"
 #include "render/blend_modes.h"
+#include "render/lens.h"
+#include "render/lens_flare.h"
 #include "render/render_progress.h"
 
 namespace tessel {
@@ -73,12 +75,31 @@ class ScaledRender {
   int m_margin = 0;
   CDIBSection m_bitmap, m_shadow;
 };
+
+// Rule 5: the object drawn as its lens. Returns false when the lens has nothing to show
+// (an unknown kind or no bitmap), so that the object is drawn plainly instead.
+bool DrawAsLens(CDIBSection& canvas, CDrawObject& o, const CompositeOptions& options, bool keepAlpha) {
+  const int canvasW = options.canvasWidth > 0 ? options.canvasWidth : canvas.Width();
+  const int canvasH = options.canvasHeight > 0 ? options.canvasHeight : canvas.Height();
+  if (o.m_effect == kEffectLensFlare) {
+    UpdateFlareLayer(o, canvasW, canvasH);
+    const double opacity = std::clamp(o.m_opacity, 0, 255) * kInv255;
+    const double share = std::clamp(o.m_effectParam2, 0, 255) * kInv255;
+    AddFlareLight(canvas, o.m_layer, opacity * share, keepAlpha);
+    return true;
+  }
+  CDIBSection work;
+  if (!DrawLens(canvas, o, canvasW, canvasH, options.background, work)) return false;
+  Blit(canvas, work, o.m_left, o.m_top, o.m_shadowOption, keepAlpha);
+  return true;
+}
 }  // namespace
 
-void DrawObject(CDIBSection& canvas, const CDrawObject& o, const CompositeOptions& options) {
+void DrawObject(CDIBSection& canvas, CDrawObject& o, const CompositeOptions& options) {
   if (o.m_hidden) return;
   const bool keepAlpha = !options.transparent;
   const int e = o.m_effect;
+  if (e != kThickBorderLens && e != kThickCenterLens) o.m_lensEnvironment = 0;
   int distance = o.m_effectParam1, angle = o.m_effectAngle;
   const bool lensShadow = IsLensWithShadow(o);
   if (lensShadow) distance = kLensShadowDistance, angle = kLensShadowAngle;
@@ -90,14 +111,18 @@ void DrawObject(CDIBSection& canvas, const CDrawObject& o, const CompositeOption
     Blit(canvas, o.m_shadowBitmap, o.m_left - o.m_effectSoftness + dx, o.m_top - o.m_effectSoftness + dy,
          kBlendNormal, keepAlpha);
   }
-  // Lens objects show the canvas below them once the lens effects exist; until then
-  // they are drawn like plain objects, as "Lenses Off" does.
+  if (options.lensesOff && e == kEffectLensFlare) EmptyFlareLayer(o);
+  if (e >= kFirstLensEffect && !options.lensesOff && o.m_lensEnvironment == 0 &&
+      DrawAsLens(canvas, o, options, keepAlpha))
+    return;
   Blit(canvas, o.m_bitmap, o.m_left, o.m_top, o.m_shadowOption, keepAlpha);
 }
 
 bool ComposeDocument(CVellumDoc& doc, int scale, const CompositeOptions& options, CDIBSection& out,
                      RenderProgress* progress) {
   scale = std::max(scale, 1);
+  CompositeOptions drawOptions = options;
+  drawOptions.background = doc.m_background;
   if (!out.Create(doc.m_width * scale, doc.m_height * scale, 32)) return false;
   const uint8_t b = uint8_t(doc.m_background >> 16), g = uint8_t(doc.m_background >> 8),
                 r = uint8_t(doc.m_background), a = options.transparent ? 0 : 255;
@@ -113,7 +138,7 @@ bool ComposeDocument(CVellumDoc& doc, int scale, const CompositeOptions& options
     if (progress)
       progress->SetStep(index, "Rendering Object " + std::to_string(index) + " of " + std::to_string(count));
     const ScaledRender scaled(*object, scale);
-    DrawObject(out, *object, options);
+    DrawObject(out, *object, drawOptions);
   }
   return true;
 }
