@@ -77,11 +77,13 @@ class ScaledRender {
 };
 
 // Rule 5: the object drawn as its lens. Returns false when the lens has nothing to show
-// (an unknown kind or no bitmap), so that the object is drawn plainly instead.
+// (an unknown kind, no bitmap, or a flare on a bitmap object), so that the object is
+// drawn plainly instead.
 bool DrawAsLens(CDIBSection& canvas, CDrawObject& o, const CompositeOptions& options, bool keepAlpha) {
   const int canvasW = options.canvasWidth > 0 ? options.canvasWidth : canvas.Width();
   const int canvasH = options.canvasHeight > 0 ? options.canvasHeight : canvas.Height();
   if (o.m_effect == kEffectLensFlare) {
+    if (o.IsBitmap()) return false;  // its layer is its picture, never a flare
     UpdateFlareLayer(o, canvasW, canvasH);
     const double opacity = std::clamp(o.m_opacity, 0, 255) * kInv255;
     const double share = std::clamp(o.m_effectParam2, 0, 255) * kInv255;
@@ -111,7 +113,7 @@ void DrawObject(CDIBSection& canvas, CDrawObject& o, const CompositeOptions& opt
     Blit(canvas, o.m_shadowBitmap, o.m_left - o.m_effectSoftness + dx, o.m_top - o.m_effectSoftness + dy,
          kBlendNormal, keepAlpha);
   }
-  if (options.lensesOff && e == kEffectLensFlare) EmptyFlareLayer(o);
+  if (options.lensesOff && e == kEffectLensFlare && !o.IsBitmap()) EmptyFlareLayer(o);
   if (e >= kFirstLensEffect && !options.lensesOff && o.m_lensEnvironment == 0 &&
       DrawAsLens(canvas, o, options, keepAlpha))
     return;

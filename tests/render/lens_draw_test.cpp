@@ -183,6 +183,17 @@ TEST(LensFlare, LayerFollowsItsBoxAndLensesOffReleasesIt) {
   EXPECT_TRUE(again == before);
 }
 
+TEST(LensFlare, BitmapObjectKeepsItsPicture) {
+  LensScene s(0);
+  CDrawObject& picture = *s.doc.ObjectAt(0);
+  const CDIBSection image = picture.m_layer.Clone();
+  const CDIBSection plain = s.Compose(false);
+  picture.m_effect = kEffectLensFlare;
+  EXPECT_TRUE(s.Compose(false) == plain);
+  EXPECT_TRUE(s.Compose(true) == plain);
+  EXPECT_TRUE(picture.m_layer == image);
+}
+
 TEST(LensFlare, LightIsScaledByOpacityAndShare) {
   CAppContext app;
   CDIBSection canvas, layer;
