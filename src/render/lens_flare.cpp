@@ -29,6 +29,8 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr int kRayTableSize = 4096;
 constexpr double kFaintest = 0.5 / 255;  // light below this adds nothing to a byte
+constexpr float kFadedAt = 9.0f;         // exp(−9): a Gaussian term has faded out
+constexpr float kDarkRay = 1e-4f;        // between the rays
 
 struct CColour {
   float r = 0, g = 0, b = 0;
@@ -45,29 +47,40 @@ void AddLight(uint8_t* p, const CColour& light, float scale) {
     if (v[c] > 0) p[c] = uint8_t(std::min(255.0f, p[c] + v[c]));
 }
 
-// The light of the centre part at offset (dx, dy) from the centre.
+// The light of the centre part at offset (dx, dy) from the centre, in single precision;
+// each term is skipped where it has faded below a hundredth of a byte step.
 struct CCentre {
-  double coreR, glowR, haloR, rayLen, ringR, ringW;
+  float coreR = 1, glowR = 1, haloR = 1, rayLen = 1, ringR = 1, ringW = 1;
   CColour tint, rayColour;
   std::vector<float> rays;  // ray strength by angle, kRayTableSize steps over a turn
   float rayPeak = 0;        // the strongest ray: all rays meet at the centre
 
-  CColour At(double dx, double dy) const {
-    const double d2 = dx * dx + dy * dy, rho = std::sqrt(d2);
-    const float core = float(std::exp(-d2 / (coreR * coreR)));
-    const float glow = float(0.5 / (1 + d2 / (glowR * glowR)) + 0.15 * std::exp(-d2 / (haloR * haloR)));
-    double turn = std::atan2(dy, dx) / (2 * kPi);
+  CColour At(double dxd, double dyd) const {
+    const float dx = float(dxd), dy = float(dyd);
+    const float d2 = dx * dx + dy * dy, rho = std::sqrt(d2);
+    const float nearCore = d2 / (coreR * coreR);
+    CColour c;
+    if (nearCore < kFadedAt) c.r = c.g = c.b = std::exp(-nearCore);
+    float glow = 0.5f / (1 + d2 / (glowR * glowR));
+    const float nearHalo = d2 / (haloR * haloR);
+    if (nearHalo < kFadedAt) glow += 0.15f * std::exp(-nearHalo);
+    float turn = std::atan2(dy, dx) * float(1 / (2 * kPi));
     if (turn < 0) turn += 1;
     float ray = rays[size_t(int(turn * kRayTableSize)) % kRayTableSize];
-    ray = (ray + (rayPeak - ray) * float(std::exp(-4 * d2 / (coreR * coreR)))) * float(std::exp(-rho / rayLen));
-    auto ring = [&](double at) {
-      const double q = (rho - at) / ringW;
-      return float(0.16 * std::exp(-q * q));
-    };
-    CColour c{core, core, core};
-    c.r += glow * tint.r + ray * rayColour.r + ring(ringR * 1.03) * (0.5f + 0.5f * tint.r);
-    c.g += glow * tint.g + ray * rayColour.g + ring(ringR) * (0.5f + 0.5f * tint.g);
-    c.b += glow * tint.b + ray * rayColour.b + ring(ringR * 0.97) * (0.5f + 0.5f * tint.b);
+    if (nearCore < kFadedAt) ray += (rayPeak - ray) * std::exp(-4 * nearCore);
+    ray = ray > kDarkRay ? ray * std::exp(-rho / rayLen) : 0.0f;
+    c.r += glow * tint.r + ray * rayColour.r;
+    c.g += glow * tint.g + ray * rayColour.g;
+    c.b += glow * tint.b + ray * rayColour.b;
+    if (std::fabs(rho - ringR) < ringR * 0.03f + ringW * 3) {
+      const auto ring = [&](float at, float t) {
+        const float q = (rho - at) / ringW;
+        return 0.16f * std::exp(-q * q) * (0.5f + 0.5f * t);
+      };
+      c.r += ring(ringR * 1.03f, tint.r);
+      c.g += ring(ringR, tint.g);
+      c.b += ring(ringR * 0.97f, tint.b);
+    }
     return c;
   }
 };
@@ -147,12 +160,12 @@ void DrawFlare(CDIBSection& layer, const CFlareSpec& s) {
   tint = Lerp({1, 1, 1}, tint, 0.8f);
 
   CCentre centre;
-  centre.coreR = 2.0 + size2 * 1.2 + radius * 0.03;
-  centre.glowR = radius * 0.12 + 2;
-  centre.haloR = radius * 0.7 + 2;
-  centre.rayLen = radius * 0.6 + size2 * 4;
-  centre.ringR = radius;
-  centre.ringW = std::max(1.5, radius * 0.025);
+  centre.coreR = float(2.0 + size2 * 1.2 + radius * 0.03);
+  centre.glowR = float(radius * 0.12 + 2);
+  centre.haloR = float(radius * 0.7 + 2);
+  centre.rayLen = float(radius * 0.6 + size2 * 4);
+  centre.ringR = float(radius);
+  centre.ringW = float(std::max(1.5, radius * 0.025));
   centre.tint = tint;
   centre.rayColour = Lerp({1, 1, 1}, tint, 0.35f);
   centre.rays = RayTable((size2 + 1) / 2, s.angle * kDegToRad);
