@@ -44,6 +44,10 @@ class CDrawObject : public CObjectFields {
   int32_t m_mask = 0;  // non-zero when the last render rasterised a mask
   int32_t m_pendingResize = 0;
   std::string m_sourceFile;
+  // "Lens Flare": the inputs the flare now in m_layer was drawn from (box, canvas size
+  // and flare settings), and a request to draw it again at the next composite.
+  std::vector<double> m_flareInputs;
+  int32_t m_flareRebuild = 0;
 
   // Predicates of the object kinds.
   bool IsPath() const { return m_type == kTypePath; }

@@ -113,7 +113,9 @@ static void XferBase(CArchive& ar, CDrawObject& o) {
                &reserved, &o.m_transpMode});
   o.m_path.Serialize(ar);
   o.m_polynome.Serialize(ar);
-  if (ar.IsStoring() && o.m_effect == kEffectLensFlare) ar.WriteU32(kLensFlareLayer);
+  // A flare's layer is drawn again after loading; a bitmap object's layer is its picture
+  // and is kept whatever its effect.
+  if (ar.IsStoring() && o.m_effect == kEffectLensFlare && !o.IsBitmap()) ar.WriteU32(kLensFlareLayer);
   else if (ar.IsStoring()) WriteBitmapBlock(ar, o.m_layer, App().m_compressBitmaps);
   else ReadBitmapBlock(ar, o.m_layer);
   ar.Xfer(o.m_color2);

@@ -52,8 +52,8 @@ std::vector<CDrawObject*> InListOrder(const CVellumDoc& doc, const std::vector<C
   return ordered;
 }
 
-std::vector<const CDrawObject*> Pointers(const CVellumDoc& doc) {
-  std::vector<const CDrawObject*> list;
+std::vector<CDrawObject*> Pointers(const CVellumDoc& doc) {
+  std::vector<CDrawObject*> list;
   for (const auto& o : doc.m_objects) list.push_back(o.get());
   return list;
 }
@@ -151,13 +151,12 @@ std::string ReadPackageStream(const std::vector<uint8_t>& stream, CVellumDoc& in
 CDrawObject* CreatePackage(CVellumDoc& doc, const std::vector<CDrawObject*>& selection) {
   const std::vector<CDrawObject*> ordered = InListOrder(doc, selection);
   if (ordered.empty()) return nullptr;
-  const std::vector<const CDrawObject*> packed(ordered.begin(), ordered.end());
   CDIBSection picture;
-  const CRect where = RenderObjectsToBitmap(packed, picture, {}, doc);
+  const CRect where = RenderObjectsToBitmap(ordered, picture, {}, doc);
   if (picture.IsEmpty()) return nullptr;
 
   CDrawObject* package = doc.NewObject();
-  package->SetPackageData(WritePackageStream(packed, doc));
+  package->SetPackageData(WritePackageStream({ordered.begin(), ordered.end()}, doc));
   package->m_layer = std::move(picture);
   package->m_packageInfo[0] = package->m_layer.Width();
   package->m_packageInfo[1] = package->m_layer.Height();

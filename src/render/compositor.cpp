@@ -12,6 +12,8 @@
 #include "document/draw_object.h"
 #include "document/vellum_doc.h"
 #include "render/blend_modes.h"
+#include "render/lens.h"
+#include "render/lens_flare.h"
 #include "render/render_progress.h"
 #include "render/wireframe.h"
 
@@ -75,6 +77,26 @@ class ScaledRender {
   int m_margin = 0;
   CDIBSection m_bitmap, m_shadow;
 };
+
+// Rule 5: the object drawn as its lens. Returns false when the lens has nothing to show
+// (an unknown kind, no bitmap, or a flare on a bitmap object), so that the object is
+// drawn plainly instead.
+bool DrawAsLens(CDIBSection& canvas, CDrawObject& o, const CompositeOptions& options, bool keepAlpha) {
+  const int canvasW = options.canvasWidth > 0 ? options.canvasWidth : canvas.Width();
+  const int canvasH = options.canvasHeight > 0 ? options.canvasHeight : canvas.Height();
+  if (o.m_effect == kEffectLensFlare) {
+    if (o.IsBitmap()) return false;  // its layer is its picture, never a flare
+    UpdateFlareLayer(o, canvasW, canvasH);
+    const double opacity = std::clamp(o.m_opacity, 0, 255) * kInv255;
+    const double share = std::clamp(o.m_effectParam2, 0, 255) * kInv255;
+    AddFlareLight(canvas, o.m_layer, opacity * share, keepAlpha);
+    return true;
+  }
+  CDIBSection work;
+  if (!DrawLens(canvas, o, canvasW, canvasH, options.background, work)) return false;
+  Blit(canvas, work, o.m_left, o.m_top, o.m_shadowOption, keepAlpha);
+  return true;
+}
 }  // namespace
 
 bool ShadowOrigin(const CDrawObject& o, int* x, int* y) {
@@ -100,20 +122,29 @@ CRect EffectRect(const CDrawObject& o) {
   return r;
 }
 
-void DrawObject(CDIBSection& canvas, const CDrawObject& o, const CompositeOptions& options) {
+void DrawObject(CDIBSection& canvas, CDrawObject& o, const CompositeOptions& options) {
   if (o.m_hidden) return;
   const bool keepAlpha = !options.transparent;
+  const int e = o.m_effect;
+  if (e != kThickBorderLens && e != kThickCenterLens) o.m_lensEnvironment = 0;
   int x = 0, y = 0;
   if (ShadowOrigin(o, &x, &y))
     Blit(canvas, o.m_shadowBitmap, x - options.originX, y - options.originY, kBlendNormal, keepAlpha);
-  // Lens objects show the canvas below them once the lens effects exist; until then
-  // they are drawn like plain objects, as "Lenses Off" does.
+  if (options.lensesOff && e == kEffectLensFlare && !o.IsBitmap()) EmptyFlareLayer(o);
+  // Lenses read the canvas at document positions, so they need a canvas whose pixel
+  // (0, 0) is the document's origin.
+  const bool atOrigin = options.originX == 0 && options.originY == 0;
+  if (e >= kFirstLensEffect && !options.lensesOff && o.m_lensEnvironment == 0 && atOrigin &&
+      DrawAsLens(canvas, o, options, keepAlpha))
+    return;
   Blit(canvas, o.m_bitmap, o.m_left - options.originX, o.m_top - options.originY, o.m_shadowOption, keepAlpha);
 }
 
 bool ComposeDocument(CVellumDoc& doc, int scale, const CompositeOptions& options, CDIBSection& out,
                      RenderProgress* progress) {
   scale = std::max(scale, 1);
+  CompositeOptions drawOptions = options;
+  drawOptions.background = doc.m_background;
   if (!out.Create(doc.m_width * scale, doc.m_height * scale, 32)) return false;
   const uint8_t b = uint8_t(doc.m_background >> 16), g = uint8_t(doc.m_background >> 8),
                 r = uint8_t(doc.m_background), a = options.transparent ? 0 : 255;
@@ -135,7 +166,7 @@ bool ComposeDocument(CVellumDoc& doc, int scale, const CompositeOptions& options
     if (progress)
       progress->SetStep(index, "Rendering Object " + std::to_string(index) + " of " + std::to_string(count));
     const ScaledRender scaled(*object, scale);
-    DrawObject(out, *object, options);
+    DrawObject(out, *object, drawOptions);
   }
   return true;
 }

@@ -80,8 +80,14 @@ bool EmbossShade(CDIBSection& pixels, const uint8_t* height, int width, int h, d
   return true;
 }
 
-bool ApplyEmbossBevel(CDrawObject& o, CCoverageMask& mask) {
-  const int kind = o.m_bevelType;
+bool IsEmbossBevel(int kind) {
+  return (kind >= kFirstProfiledKind && kind <= kLastProfiledKind) || kind == kSmoothHiLite ||
+         kind == kHorizontal || kind == kVertical;
+}
+
+bool ShadeEmbossBevel(const CDrawObject& o, int kind, CDIBSection& pixels, uint8_t* height, int w, int h) {
+  if (!IsEmbossBevel(kind) || !height || pixels.IsEmpty() || pixels.Width() != w || pixels.Height() != h)
+    return false;
   int profile = CHeightFieldBuilder::kProfileSmooth;
   int direction = kHeightBoth;
   bool squared = false;
@@ -91,21 +97,21 @@ bool ApplyEmbossBevel(CDrawObject& o, CCoverageMask& mask) {
     squared = true;
   else if (kind == kHorizontal)
     direction = kHeightX;
-  else if (kind == kVertical)
-    direction = kHeightY;
   else
-    return false;
-  const int w = o.m_width, h = o.m_height;
-  if (o.m_bitmap.IsEmpty() || o.m_bitmap.Width() != w || o.m_bitmap.Height() != h || mask.width != w ||
-      mask.height != h || mask.bytes.size() != size_t(w) * size_t(h))
-    return false;
+    direction = kHeightY;
   CHeightFieldBuilder builder;
   builder.m_profile = profile;
   constexpr int64_t kMaxRadius = 1 << 16;  // a damaged record may hold anything
   const int radius = int(std::clamp<int64_t>(int64_t(o.m_bevelWidth / 3) * o.m_renderScale, 0, kMaxRadius));
-  builder.BuildHeightField(mask.bytes.data(), w, h, radius, direction);
-  return EmbossShade(o.m_bitmap, mask.bytes.data(), w, h, o.m_bevelParam2, kEmbossElevation, kEmbossIntensity,
-                     o.m_bevelParam1, squared);
+  builder.BuildHeightField(height, w, h, radius, direction);
+  return EmbossShade(pixels, height, w, h, o.m_bevelParam2, kEmbossElevation, kEmbossIntensity, o.m_bevelParam1,
+                     squared);
+}
+
+bool ApplyEmbossBevel(CDrawObject& o, CCoverageMask& mask) {
+  const int w = o.m_width, h = o.m_height;
+  if (mask.width != w || mask.height != h || mask.bytes.size() != size_t(w) * size_t(h)) return false;
+  return ShadeEmbossBevel(o, o.m_bevelType, o.m_bitmap, mask.bytes.data(), w, h);
 }
 
 }  // namespace tessel

@@ -31,6 +31,15 @@ int EmbossShading(int gx, int gy, const CEmbossLight& light, bool squared);
 bool EmbossShade(CDIBSection& pixels, const uint8_t* height, int width, int h, double azimuth, double elevation,
                  int intensity, int depth, bool squared);
 
+// True for the bevel kinds shaded by the emboss routine (listed below).
+bool IsEmbossBevel(int kind);
+
+// Shades pixels (32-bit, w × h) with the emboss bevel of the given kind and the
+// object's bevel width, depth and light angle, building the height field in place in
+// height (w × h bytes, top row first). Returns false (nothing done) for a kind that is
+// not an emboss bevel or a picture of another size.
+bool ShadeEmbossBevel(const CDrawObject& object, int kind, CDIBSection& pixels, uint8_t* height, int w, int h);
+
 // The emboss bevels ("Smooth Bevel" to "Outline", "Smooth Hi-Lite", "Horizontal",
 // "Vertical"): builds the height field in place in the mask buffer (radius
 // trunc(bevel width / 3) · render scale) and shades the object bitmap lit from the

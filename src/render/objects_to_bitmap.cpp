@@ -17,7 +17,7 @@ void Fill(CDIBSection& bitmap, uint32_t argb) {
 }
 }  // namespace
 
-CRect RenderObjectsToBitmap(const std::vector<const CDrawObject*>& objects, CDIBSection& dest,
+CRect RenderObjectsToBitmap(const std::vector<CDrawObject*>& objects, CDIBSection& dest,
                             const ObjectsToBitmapOptions& options, const CVellumDoc& doc) {
   CRect united;
   for (const CDrawObject* o : objects) united = united.Union(EffectRect(*o));
@@ -36,7 +36,7 @@ CRect RenderObjectsToBitmap(const std::vector<const CDrawObject*>& objects, CDIB
     composite.originX = covered.left;
     composite.originY = covered.top;
   }
-  for (const CDrawObject* o : objects) DrawObject(dest, *o, composite);
+  for (CDrawObject* o : objects) DrawObject(dest, *o, composite);
   return covered;
 }
 

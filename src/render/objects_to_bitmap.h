@@ -29,7 +29,7 @@ struct ObjectsToBitmapOptions {
 // effect rectangles grown by the margin, or the canvas rectangle with wholeCanvas. When
 // the union is empty it is returned and dest is left untouched. doc gives the canvas
 // size. A picture too large to allocate leaves dest empty.
-CRect RenderObjectsToBitmap(const std::vector<const CDrawObject*>& objects, CDIBSection& dest,
+CRect RenderObjectsToBitmap(const std::vector<CDrawObject*>& objects, CDIBSection& dest,
                             const ObjectsToBitmapOptions& options, const CVellumDoc& doc);
 
 }  // namespace tessel

@@ -150,6 +150,11 @@ TEST(ObjectRecord, LensFlareLayerIsNotStored) {
   auto b = ReadRecord(bytes);
   EXPECT_TRUE(b->m_layer.IsEmpty());
   EXPECT_EQ(b->m_effect, kEffectLensFlare);
+
+  // A bitmap object's layer is its picture: it is kept whatever the effect.
+  a.m_type = kTypeBitmap;
+  a.m_layer.Bits()[5] = 77;
+  EXPECT_TRUE(ReadRecord(RecordBytes(a))->m_layer == a.m_layer);
 }
 
 TEST(ObjectRecord, MissingFrameCopyIsWrittenAsAPlainRecord) {

@@ -1,5 +1,4 @@
-// Gallery samples: every bevel kind, every shadow and glow, every lens over a busy
-// backdrop, every blend mode.
+// Gallery samples: every bevel kind, every shadow and glow, every blend mode.
 #include "sample_util.h"
 
 namespace tessel::samples {
@@ -63,32 +62,6 @@ void BuildEffects(CVellumDoc& doc) {
     o->CreateRoundRect(x + 20, y + 20, x + 130, y + 130, 90);
     o->m_name = kEffectNames[kind];
     Label(doc, kEffectNames[kind], x + 20, y + 145, 13, kInk);
-  }
-}
-
-void BuildLenses(CVellumDoc& doc) {
-  doc.m_width = 900;
-  doc.m_height = 420;
-  doc.m_background = Rgb(255, 255, 255);
-  BusyBackdrop(doc);
-  const Grid grid{20, 20, 175, 5};
-  for (int kind = 11; kind <= 20; ++kind) {
-    const int x = grid.X(kind - 11), y = grid.Y(kind - 11);
-    CDrawObject* lens = doc.NewObject();
-    lens->m_color = Rgb(255, 250, 230);
-    lens->m_effect = kind;
-    lens->m_effectParam1 = 10;
-    lens->m_effectParam2 = 200;
-    lens->m_lensDropMask = kind == 17 || kind == 18 ? 1 : 0;
-    lens->CreateCircle(x + 10, y + 10, x + 150, y + 150);
-    lens->m_name = kEffectNames[kind];
-    CDrawObject* label = Label(doc, kEffectNames[kind], x + 10, y + 160, 13, Rgb(255, 255, 255));
-    if (label) {
-      label->m_effect = 1;  // a dark shadow keeps the label readable on the backdrop
-      label->m_effectParam1 = 1;
-      label->SetEffectDistance(2.0);
-      label->RenderObject(false, nullptr);
-    }
   }
 }
 

@@ -15,10 +15,6 @@ constexpr COLORREF Rgb(uint32_t r, uint32_t g, uint32_t b) { return r | (g << 8)
 // A label in Liberation Sans at size pixels, its box's top-left at (left, top).
 CDrawObject* Label(CVellumDoc& doc, const std::string& text, int left, int top, double size, COLORREF colour);
 
-// A busy backdrop of stripes and a checker of squares over the whole canvas, so that
-// lenses and blend modes have something to work on.
-void BusyBackdrop(CVellumDoc& doc);
-
 // The tile of a grid: column and row of cell size at the given margin.
 struct Grid {
   int left, top, cell, columns;
