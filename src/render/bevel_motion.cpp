@@ -7,7 +7,8 @@
 // so every exchange moves as much ink (m · c) one way as the other: Σ m · (c + Δ) = Σ m · c,
 // the alpha is unchanged and nothing leaks out of the mask. Every new colour is a mix of
 // old ones, so edges do not pile up or clip. The result is mixed with the original colour
-// by the bevel depth.
+// by the bevel depth. Line paths are summed per pixel (q meets q ± each step) in bands of
+// rows on both cores; rays are exchanged pair by pair on one thread.
 //
 // Paths (L = 3 · bevel width · scale pixels, at most 512):
 //  - line: the L pixels behind x, away from the light angle (a motion trail);
@@ -24,6 +25,8 @@
 #include "document/draw_object.h"
 #include "render/bevel_kinds.h"
 #include "render/coverage_mask.h"
+#include "filters/gaussian_blur.h"
+#include "filters/parallel_rows.h"
 #include "render/pixel_math.h"
 
 namespace tessel {
@@ -40,6 +43,7 @@ constexpr int kSmearColour = 0;
 constexpr int kSmearCross = 1;
 constexpr double kSilhouette = 0.5;  // a backlit shape loses up to half its brightness
 constexpr double kGlowGain = 2.0;
+constexpr double kGlowSoftening = 1.0;  // blur radius of the glow
 
 // Where one pixel's ink goes: the pixel indices of its path inside the box.
 class CSmearPath {
@@ -49,6 +53,12 @@ class CSmearPath {
       : m_w(w), m_h(h), m_samples(std::min(length, kMaxSamples)),
         m_spacing(m_samples > 1 ? double(length - 1) / (m_samples - 1) : 0.0), m_length(length) {}
   int Samples() const { return m_samples; }
+
+  struct CStep {
+    int dx, dy;
+  };
+  // The steps of a line path, null for rays.
+  const std::vector<CStep>* LineSteps() const { return m_rays ? nullptr : &m_steps; }
 
   // A straight path of `length` steps along dir, starting at p (centred: around p).
   void SetLine(CPlaneDir dir, bool centred) {
@@ -86,9 +96,6 @@ class CSmearPath {
   }
 
  private:
-  struct CStep {
-    int dx, dy;
-  };
   int m_w, m_h, m_samples;
   double m_spacing;  // pixels between samples
   int m_length;
@@ -119,9 +126,40 @@ CInk ReadInk(const CDIBSection& bmp) {
   return ink;
 }
 
+// The exchanges of a line path gathered per pixel: as each step s pairs x with x + s,
+// pixel q meets q + s and q − s, and Δ(q) sums both. Rows only write their own Δ, so
+// bands of rows run on both cores.
+void GatherLine(const CInk& ink, std::vector<float>& delta, int w, int h,
+                const std::vector<CSmearPath::CStep>& steps, float half) {
+  filters::ForEachBand(h, filters::BandCount(w, h), [&](int rowBegin, int rowEnd) {
+    for (int y = rowBegin; y < rowEnd; ++y)
+      for (int x = 0; x < w; ++x) {
+        const size_t i = size_t(y) * w + x;
+        if (ink.weight[i] <= 0.0f) continue;
+        const float* ci = ink.colour.data() + 3 * i;
+        float* di = delta.data() + 3 * i;
+        for (const CSmearPath::CStep& s : steps)
+          for (const int sign : {1, -1}) {
+            const int qx = x + sign * s.dx, qy = y + sign * s.dy;
+            if (qx < 0 || qx >= w || qy < 0 || qy >= h) continue;
+            const size_t q = size_t(qy) * w + qx;
+            const float mq = ink.weight[q];
+            if (mq <= 0.0f) continue;
+            const float* cq = ink.colour.data() + 3 * q;
+            for (int c = 0; c < 3; ++c) di[c] += half * mq * (cq[c] - ci[c]);
+          }
+      }
+  });
+}
+
 // One ink-keeping smear of ink.colour along the path (see the top of the file).
 void SmearColour(CInk& ink, int w, int h, const CSmearPath& path) {
   std::vector<float> delta(ink.colour.size(), 0.0f);
+  if (const auto* steps = path.LineSteps()) {
+    GatherLine(ink, delta, w, h, *steps, 0.5f / float(path.Samples()));
+    for (size_t i = 0; i < ink.colour.size(); ++i) ink.colour[i] += delta[i];
+    return;
+  }
   std::vector<int> dest;
   const float half = 0.5f / float(path.Samples());
   for (int y = 0; y < h; ++y)
@@ -174,14 +212,24 @@ void WriteColour(CDIBSection& bmp, const std::vector<float>& colour, double stre
   }
 }
 
-void WriteBacklight(CDIBSection& bmp, const std::vector<float>& glow, double strength) {
+// The glow, kGlowGain times the spread light, as bytes softened by the program's blur
+// (radius 1), which fills the gaps between the samples of a long path.
+std::vector<uint8_t> GlowPlane(const std::vector<float>& glow, int w, int h) {
+  std::vector<uint8_t> plane(glow.size());
+  for (size_t i = 0; i < glow.size(); ++i) plane[i] = uint8_t(px::TruncClamp255(kGlowGain * glow[i] + 0.5));
+  GaussianBlurPlane(CBitmapView{plane.data(), w, w, h, 1}, kGlowSoftening, BlurAxes::kBoth);
+  return plane;
+}
+
+void WriteBacklight(CDIBSection& bmp, const std::vector<uint8_t>& glow, double strength) {
   const int w = bmp.Width(), h = bmp.Height();
   const double dim = 1.0 - kSilhouette * strength;
   for (int y = 0; y < h; ++y) {
     uint8_t* p = bmp.RowFromTop(y);
+    const uint8_t* g = glow.data() + size_t(y) * w;
     for (int x = 0; x < w; ++x, p += 4) {
       if (p[px::kAlpha] == 0) continue;
-      const double lit = std::min(1.0, kGlowGain * glow[size_t(y) * w + x] * px::kInv255) * strength;
+      const double lit = g[x] * px::kInv255 * strength;
       for (int k = 0; k < 3; ++k) {
         const double base = p[k] * dim;
         p[k] = uint8_t(px::TruncClamp255(base + (255.0 - base) * lit + 0.5));
@@ -216,7 +264,7 @@ bool MotionBevel(CDrawObject& o, const CCoverageMask&, int smear, int pathKind) 
   } else {
     if (pathKind == kPathRays) path.SetRays(-1);
     else path.SetLine(toLight, false);
-    WriteBacklight(o.m_bitmap, SmearLight(ink, w, h, path), strength);
+    WriteBacklight(o.m_bitmap, GlowPlane(SmearLight(ink, w, h, path), w, h), strength);
   }
   return true;
 }
