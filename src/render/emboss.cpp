@@ -9,6 +9,7 @@
 #include "render/coverage_mask.h"
 #include "render/height_field.h"
 #include "render/pixel_math.h"
+#include "filters/parallel_rows.h"
 
 namespace tessel {
 
@@ -42,13 +43,12 @@ int EmbossShading(int gx, int gy, const CEmbossLight& light, bool squared) {
   return s;
 }
 
-bool EmbossShade(CDIBSection& pixels, const uint8_t* height, int width, int h, double azimuth, double elevation,
-                 int intensity, int depth, bool squared) {
-  if (!height || pixels.IsEmpty() || pixels.BitsPerPixel() != 32 || pixels.Width() != width ||
-      pixels.Height() != h)
-    return false;
-  const CEmbossLight light = MakeEmbossLight(azimuth, elevation, intensity);
-  for (int y = 0; y < h; ++y) {
+namespace {
+
+// Shades rows rowBegin..rowEnd − 1 and copies their outermost columns.
+void ShadeRows(CDIBSection& pixels, const uint8_t* height, int width, int h, const CEmbossLight& light, int depth,
+               bool squared, int rowBegin, int rowEnd) {
+  for (int y = rowBegin; y < rowEnd; ++y) {
     const uint8_t* up = height + size_t((y + h - 1) % h) * width;
     const uint8_t* mid = height + size_t(y) * width;
     const uint8_t* down = height + size_t((y + 1) % h) * width;
@@ -72,6 +72,20 @@ bool EmbossShade(CDIBSection& pixels, const uint8_t* height, int width, int h, d
       std::memcpy(row + 4 * (width - 1), row + 4 * (width - 2), 4);
     }
   }
+}
+
+}  // namespace
+
+bool EmbossShade(CDIBSection& pixels, const uint8_t* height, int width, int h, double azimuth, double elevation,
+                 int intensity, int depth, bool squared) {
+  if (!height || pixels.IsEmpty() || pixels.BitsPerPixel() != 32 || pixels.Width() != width ||
+      pixels.Height() != h)
+    return false;
+  const CEmbossLight light = MakeEmbossLight(azimuth, elevation, intensity);
+  // Every row writes only its own pixels, so bands of rows run on both cores.
+  filters::ForEachBand(h, filters::BandCount(width, h), [&](int rowBegin, int rowEnd) {
+    ShadeRows(pixels, height, width, h, light, depth, squared, rowBegin, rowEnd);
+  });
   if (h >= 2) {
     const size_t bytes = size_t(width) * 4;
     std::memcpy(pixels.RowFromTop(0), pixels.RowFromTop(1), bytes);
@@ -85,9 +99,31 @@ bool IsEmbossBevel(int kind) {
          kind == kHorizontal || kind == kVertical;
 }
 
+int BevelRadius(const CDrawObject& o) {
+  constexpr int64_t kMaxRadius = 1 << 16;  // a damaged record may hold anything
+  return int(std::clamp<int64_t>(int64_t(o.m_bevelWidth / 3) * o.m_renderScale, 0, kMaxRadius));
+}
+
+namespace {
+// Builds the height field in height (w × h, top-down) and shades pixels by it.
+bool ShadeWithProfile(const CDrawObject& o, CDIBSection& pixels, uint8_t* height, int w, int h, int profile,
+                      int direction, bool squared) {
+  if (!height || pixels.IsEmpty() || pixels.Width() != w || pixels.Height() != h) return false;
+  CHeightFieldBuilder builder;
+  builder.m_profile = profile;
+  builder.BuildHeightField(height, w, h, BevelRadius(o), direction);
+  return EmbossShade(pixels, height, w, h, o.m_bevelParam2, kEmbossElevation, kEmbossIntensity, o.m_bevelParam1,
+                     squared);
+}
+
+bool MaskFitsBox(const CDrawObject& o, const CCoverageMask& mask) {
+  const int w = o.m_width, h = o.m_height;
+  return mask.width == w && mask.height == h && mask.bytes.size() == size_t(w) * size_t(h);
+}
+}  // namespace
+
 bool ShadeEmbossBevel(const CDrawObject& o, int kind, CDIBSection& pixels, uint8_t* height, int w, int h) {
-  if (!IsEmbossBevel(kind) || !height || pixels.IsEmpty() || pixels.Width() != w || pixels.Height() != h)
-    return false;
+  if (!IsEmbossBevel(kind)) return false;
   int profile = CHeightFieldBuilder::kProfileSmooth;
   int direction = kHeightBoth;
   bool squared = false;
@@ -99,19 +135,17 @@ bool ShadeEmbossBevel(const CDrawObject& o, int kind, CDIBSection& pixels, uint8
     direction = kHeightX;
   else
     direction = kHeightY;
-  CHeightFieldBuilder builder;
-  builder.m_profile = profile;
-  constexpr int64_t kMaxRadius = 1 << 16;  // a damaged record may hold anything
-  const int radius = int(std::clamp<int64_t>(int64_t(o.m_bevelWidth / 3) * o.m_renderScale, 0, kMaxRadius));
-  builder.BuildHeightField(height, w, h, radius, direction);
-  return EmbossShade(pixels, height, w, h, o.m_bevelParam2, kEmbossElevation, kEmbossIntensity, o.m_bevelParam1,
-                     squared);
+  return ShadeWithProfile(o, pixels, height, w, h, profile, direction, squared);
 }
 
 bool ApplyEmbossBevel(CDrawObject& o, CCoverageMask& mask) {
-  const int w = o.m_width, h = o.m_height;
-  if (mask.width != w || mask.height != h || mask.bytes.size() != size_t(w) * size_t(h)) return false;
-  return ShadeEmbossBevel(o, o.m_bevelType, o.m_bitmap, mask.bytes.data(), w, h);
+  if (!MaskFitsBox(o, mask)) return false;
+  return ShadeEmbossBevel(o, o.m_bevelType, o.m_bitmap, mask.bytes.data(), o.m_width, o.m_height);
+}
+
+bool EmbossBevel(CDrawObject& o, CCoverageMask& mask, int profile, int direction, bool squared) {
+  if (!MaskFitsBox(o, mask)) return false;
+  return ShadeWithProfile(o, o.m_bitmap, mask.bytes.data(), o.m_width, o.m_height, profile, direction, squared);
 }
 
 }  // namespace tessel

@@ -47,4 +47,12 @@ bool ShadeEmbossBevel(const CDrawObject& object, int kind, CDIBSection& pixels, 
 // empty bitmap or a bitmap or mask whose size differs from the box.
 bool ApplyEmbossBevel(CDrawObject& object, CCoverageMask& mask);
 
+// The emboss bevel with a given profile, direction (0 both, 1 x, 2 y) and squared
+// shading, whatever the object's bevel kind; the same checks and result as above.
+bool EmbossBevel(CDrawObject& object, CCoverageMask& mask, int profile, int direction, bool squared);
+
+// The blur radius of the bevel's height field: trunc(bevel width / 3) · render scale,
+// held to 0..65536.
+int BevelRadius(const CDrawObject& object);
+
 }  // namespace tessel

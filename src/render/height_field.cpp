@@ -14,6 +14,7 @@
 
 #include "base/dib_section.h"
 #include "filters/gaussian_blur.h"
+#include "filters/parallel_rows.h"
 #include "render/pixel_math.h"
 
 namespace tessel {
@@ -23,6 +24,34 @@ namespace {
 constexpr double kPi = 3.14159;
 constexpr double kInv32767 = 3.051850947599719e-05;
 constexpr int kMinReduced = 2;
+
+// The sum of the 3 × 3 neighbourhood of column x whose neighbours are columns l and r,
+// counted as the direction says.
+template <int kDirection>
+inline int NeighbourSum(const uint8_t* up, const uint8_t* mid, const uint8_t* down, int l, int x, int r) {
+  if constexpr (kDirection == kHeightX) return 3 * (mid[l] + mid[x] + mid[r]);
+  if constexpr (kDirection == kHeightY) return 3 * (up[x] + mid[x] + down[x]);
+  return up[l] + up[x] + up[r] + mid[l] + mid[x] + mid[r] + down[l] + down[x] + down[r];
+}
+
+// One row of means; the two edge columns repeat themselves, the loop between them has no
+// tests and vectorises.
+template <int kDirection>
+void MeanRow(const uint8_t* up, const uint8_t* mid, const uint8_t* down, uint8_t* out, int width) {
+  const int last = width - 1;
+  out[0] = uint8_t(NeighbourSum<kDirection>(up, mid, down, 0, 0, std::min(1, last)) / 9);
+  for (int x = 1; x < last; ++x) out[x] = uint8_t(NeighbourSum<kDirection>(up, mid, down, x - 1, x, x + 1) / 9);
+  if (last > 0) out[last] = uint8_t(NeighbourSum<kDirection>(up, mid, down, last - 1, last, last) / 9);
+}
+
+// The 3 × 3 means of rows rowBegin..rowEnd − 1.
+void MeanOf3x3Rows(const uint8_t* src, uint8_t* dst, int width, int h, int direction, int rowBegin, int rowEnd) {
+  const auto row = direction == kHeightX ? MeanRow<kHeightX> : direction == kHeightY ? MeanRow<kHeightY>
+                                                                                      : MeanRow<kHeightBoth>;
+  for (int y = rowBegin; y < rowEnd; ++y)
+    row(src + size_t(std::max(y - 1, 0)) * width, src + size_t(y) * width, src + size_t(std::min(y + 1, h - 1)) * width,
+        dst + size_t(y) * width, width);
+}
 
 // Block means of f × f blocks of src (w × h) into dst (rw × rh); the last block of a row
 // or column takes what remains of the picture (at least one pixel).
@@ -71,38 +100,33 @@ void Enlarge(const std::vector<uint8_t>& src, int rw, int rh, uint8_t* dst, int 
   }
 }
 
-// Blur, mean and profile of a tight plane.
+// Blur, mean and profile of a tight plane. The mean runs in bands of rows on both cores;
+// the profile is a table of the 256 means, except for the noise profile, whose random
+// draws must come in pixel order.
 void BlurAndProfile(CHeightFieldBuilder& b, uint8_t* plane, int w, int h, double radius, int direction) {
   const BlurAxes axes = direction == kHeightX ? BlurAxes::kHorizontal
                         : direction == kHeightY ? BlurAxes::kVertical
                                                 : BlurAxes::kBoth;
   GaussianBlurPlane(CBitmapView{plane, w, w, h, 1}, radius, axes);
   std::vector<uint8_t> mean(size_t(w) * size_t(h));
-  MeanOf3x3(plane, mean.data(), w, h, direction);
+  const int bands = filters::BandCount(w, h);
+  filters::ForEachBand(h, bands, [&](int begin, int end) { MeanOf3x3Rows(plane, mean.data(), w, h, direction, begin, end); });
   const size_t n = mean.size();
-  for (size_t i = 0; i < n; ++i) plane[i] = uint8_t(b.Profile(mean[i]));
+  if (b.m_profile == CHeightFieldBuilder::kProfileNoise) {
+    for (size_t i = 0; i < n; ++i) plane[i] = uint8_t(b.Profile(mean[i]));
+    return;
+  }
+  uint8_t table[256];
+  for (int m = 0; m < 256; ++m) table[m] = uint8_t(b.Profile(m));
+  filters::ForEachBand(h, bands, [&](int begin, int end) {
+    for (size_t i = size_t(begin) * w; i < size_t(end) * w; ++i) plane[i] = table[mean[i]];
+  });
 }
 
 }  // namespace
 
 void MeanOf3x3(const uint8_t* src, uint8_t* dst, int width, int h, int direction) {
-  for (int y = 0; y < h; ++y) {
-    const uint8_t* up = src + size_t(std::max(y - 1, 0)) * width;
-    const uint8_t* mid = src + size_t(y) * width;
-    const uint8_t* down = src + size_t(std::min(y + 1, h - 1)) * width;
-    uint8_t* out = dst + size_t(y) * width;
-    for (int x = 0; x < width; ++x) {
-      const int l = std::max(x - 1, 0), r = std::min(x + 1, width - 1);
-      int sum;
-      if (direction == kHeightX)
-        sum = 3 * (mid[l] + mid[x] + mid[r]);
-      else if (direction == kHeightY)
-        sum = 3 * (up[x] + mid[x] + down[x]);
-      else
-        sum = up[l] + up[x] + up[r] + mid[l] + mid[x] + mid[r] + down[l] + down[x] + down[r];
-      out[x] = uint8_t(sum / 9);
-    }
-  }
+  MeanOf3x3Rows(src, dst, width, h, direction, 0, h);
 }
 
 int CHeightFieldBuilder::Profile(int m) {

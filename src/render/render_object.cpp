@@ -4,11 +4,11 @@
 #include "mutaflux/mutaflux_fill.h"
 #include "render/bitmap_image_step.h"
 #include "render/coverage_mask.h"
+#include "render/bevel.h"
 #include "render/drop_mask.h"
 #include "render/edge_bevels.h"
-#include "render/emboss.h"
-#include "render/painted_layers.h"
 #include "render/outline.h"
+#include "render/painted_layers.h"
 #include "render/perspective.h"
 #include "render/render_progress.h"
 #include "render/texture_step.h"
@@ -18,10 +18,7 @@ namespace tessel {
 
 namespace {
 constexpr int kOpaqueEnough = 254;  // opacity 254 and 255 leave the alpha untouched
-constexpr int kBevelOutline = 7;    // "Outline" rings the mask before the texture
-constexpr int kBevelBumpOut = 8;    // "Bump Out" starts from a grey bitmap
-constexpr int kBevelFeather = 9;    // "Feather" softens the mask before the alpha is set
-constexpr COLORREF kBumpOutGrey = 0x808080;
+constexpr COLORREF kBumpOutGrey = 0x808080;  // "Bump Out" starts from a grey bitmap
 
 void Report(RenderProgress* progress, int position, const char* text) {
   if (progress) progress->SetStep(position, text);
@@ -119,9 +116,9 @@ void CDrawObject::RenderObject(bool maskOnly, RenderProgress* progress) {
     Report(progress, 9, "Adding Outline");
     AddOutline(*this, mask, m_bitmap);
   }
-  // The emboss bevels shade within the mask; the mask then holds their height field.
+  // The bevels shade within the mask; the embossed ones leave their height field in it.
   Report(progress, 10, "Applying Bevel");
-  ApplyEmbossBevel(*this, mask);
+  ApplyBevel(*this, mask);
   if ((m_type == kTypeBitmap || m_packageSize > 0) && HasPerspective()) {
     Report(progress, 13, "Applying Perspective Transformation");
     WarpBitmapAndMask(CPerspectiveMap::FromBoxUnits(m_perspX, m_perspY, m_width, m_height), m_bitmap, mask);

@@ -80,7 +80,10 @@ TEST(GaussianPass, EdgesRepeatTheOutermostPixel) {
 TEST(GaussianPass, FastEqualsReferenceByteForByte) {
   // Sizes below and above the threshold for banding, odd widths, radii across scales,
   // one-byte planes and 32-bit pictures.
-  for (const auto& [w, h] : {std::pair{1, 1}, std::pair{3, 70}, std::pair{257, 300}, std::pair{400, 190}}) {
+  // One-pixel-wide and one-pixel-tall pictures, and an odd size above the banding
+  // threshold whose rows end inside a vector of every width.
+  for (const auto& [w, h] : {std::pair{1, 1}, std::pair{3, 70}, std::pair{257, 300}, std::pair{400, 190},
+                             std::pair{1, 257}, std::pair{257, 1}, std::pair{1, 65536}, std::pair{263, 259}}) {
     const CDIBSection src = NoisePicture(w, h, uint32_t(w * 31 + h));
     for (const double radius : {0.3, 1.0, 2.5, 10.0, 40.0})
       for (const bool horizontal : {true, false}) {
@@ -92,15 +95,19 @@ TEST(GaussianPass, FastEqualsReferenceByteForByte) {
         ASSERT_TRUE(fast == ref) << w << "x" << h << " r" << radius << " h" << horizontal;
       }
   }
-  std::vector<uint8_t> plane(size_t(301) * 257), a(plane.size()), b(plane.size());
+  // One-byte planes (the bevel's height field), odd and one pixel wide or tall.
   std::mt19937 rng(5);
-  for (uint8_t& v : plane) v = uint8_t(rng() >> 24);
-  const CBitmapView src{plane.data(), 301, 301, 257, 1};
-  const CBitmapView fa{a.data(), 301, 301, 257, 1}, fb{b.data(), 301, 301, 257, 1};
-  for (const bool horizontal : {true, false}) {
-    ASSERT_TRUE(GaussianPass(src, fa, MakeGaussianKernel(3.0), horizontal, 1));
-    ASSERT_TRUE(GaussianPassReference(src, fb, MakeGaussianKernel(3.0), horizontal, 1));
-    EXPECT_EQ(a, b);
+  for (const auto& [w, h] : {std::pair{301, 257}, std::pair{1, 333}, std::pair{333, 1}, std::pair{263, 259}}) {
+    std::vector<uint8_t> plane(size_t(w) * h), a(plane.size()), b(plane.size());
+    for (uint8_t& v : plane) v = uint8_t(rng() >> 24);
+    const CBitmapView src{plane.data(), w, w, h, 1};
+    const CBitmapView fa{a.data(), w, w, h, 1}, fb{b.data(), w, w, h, 1};
+    for (const double radius : {3.0, 30.0})
+      for (const bool horizontal : {true, false}) {
+        ASSERT_TRUE(GaussianPass(src, fa, MakeGaussianKernel(radius), horizontal, 1));
+        ASSERT_TRUE(GaussianPassReference(src, fb, MakeGaussianKernel(radius), horizontal, 1));
+        EXPECT_EQ(a, b) << w << "x" << h << " r" << radius << " h" << horizontal;
+      }
   }
 }
 

@@ -235,14 +235,19 @@ TEST(RenderObject, TexturedAndTransparencyMappedObject) {
   EXPECT_EQ(o.m_bitmap.RowFromTop(y)[4 * x + 3], 255);
   EXPECT_EQ(o.m_bitmap.RowFromTop(y)[4 * x + 2], texel[0]);
 
-  // "Bump Out" greys the colour before the texture: Multiply on grey.
+  // "Bump Out" greys the colour before the texture: Multiply on grey (a mask-only render
+  // stops before the bevel). The full render then keeps only the relief: black or white.
   o.m_bevelType = 8;
   o.m_textureParam1 = 1;
   o.m_transpName.clear();
-  o.RenderObject(false, nullptr);
+  o.RenderObject(true, nullptr);
   p = o.m_bitmap.RowFromTop(y) + 4 * x;
   EXPECT_EQ((Rgb3{p[2], p[1], p[0]}), (Rgb3{texel[0] * 128 / 255, texel[1] * 128 / 255, texel[2] * 128 / 255}));
   EXPECT_EQ(p[3], 255);
+  o.RenderObject(false, nullptr);
+  p = o.m_bitmap.RowFromTop(y) + 4 * x;
+  EXPECT_TRUE(p[0] == 0 || p[0] == 255);
+  EXPECT_LT(p[3], 255);
 }
 
 }  // namespace
