@@ -75,21 +75,26 @@ class ScaledRender {
 };
 }  // namespace
 
-void DrawObject(CDIBSection& canvas, const CDrawObject& o, const CompositeOptions& options) {
-  if (o.m_hidden) return;
-  const bool keepAlpha = !options.transparent;
+bool ShadowOrigin(const CDrawObject& o, int* left, int* top) {
   const int e = o.m_effect;
   int distance = o.m_effectParam1, angle = o.m_effectAngle;
   const bool lensShadow = IsLensWithShadow(o);
   if (lensShadow) distance = kLensShadowDistance, angle = kLensShadowAngle;
-  if ((e >= kDropShadow && e <= kGlowLast && e != kCutout) || lensShadow) {
-    int dx = int(std::cos(angle * kDegToRad) * distance * o.m_renderScale);
-    int dy = int(std::sin(angle * kDegToRad) * distance * o.m_renderScale);
-    if (e == kInsetShadow) dx = dy = 0;
-    if (e == kSunShadow) dy += kSunShadowDrop * o.m_renderScale;
-    Blit(canvas, o.m_shadowBitmap, o.m_left - o.m_effectSoftness + dx, o.m_top - o.m_effectSoftness + dy,
-         kBlendNormal, keepAlpha);
-  }
+  if (!((e >= kDropShadow && e <= kGlowLast && e != kCutout) || lensShadow)) return false;
+  int dx = int(std::cos(angle * kDegToRad) * distance * o.m_renderScale);
+  int dy = int(std::sin(angle * kDegToRad) * distance * o.m_renderScale);
+  if (e == kInsetShadow) dx = dy = 0;
+  if (e == kSunShadow) dy += kSunShadowDrop * o.m_renderScale;
+  *left = o.m_left - o.m_effectSoftness + dx;
+  *top = o.m_top - o.m_effectSoftness + dy;
+  return true;
+}
+
+void DrawObject(CDIBSection& canvas, const CDrawObject& o, const CompositeOptions& options) {
+  if (o.m_hidden) return;
+  const bool keepAlpha = !options.transparent;
+  int left = 0, top = 0;
+  if (ShadowOrigin(o, &left, &top)) Blit(canvas, o.m_shadowBitmap, left, top, kBlendNormal, keepAlpha);
   // Lens objects show the canvas below them once the lens effects exist; until then
   // they are drawn like plain objects, as "Lenses Off" does.
   Blit(canvas, o.m_bitmap, o.m_left, o.m_top, o.m_shadowOption, keepAlpha);

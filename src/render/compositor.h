@@ -20,6 +20,10 @@ struct CompositeOptions {
 // object's blend mode. Pixels outside the canvas are clipped.
 void DrawObject(CDIBSection& canvas, const CDrawObject& object, const CompositeOptions& options);
 
+// Where the object's shadow (or lens drop mask) bitmap goes on the canvas: true with
+// its top-left corner in *left, *top when the object's effect casts one, else false.
+bool ShadowOrigin(const CDrawObject& object, int* left, int* top);
+
 // Renders the document composite at scale times the canvas size into out (32-bit):
 // the background (or transparency), then every object from bottom to top. At a scale
 // above 1 each object is rendered enlarged for the composite and left as it was
