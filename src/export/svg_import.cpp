@@ -188,7 +188,11 @@ void SvgReader::Start(const std::string& name, Attributes atts) {
       return;
     }
   if (!m_sawRoot) {
-    if (name != "svg") throw std::runtime_error("the file holds no SVG drawing");
+    if (name != "svg") {
+      m_failure = "The file holds no SVG drawing";
+      XML_StopParser(m_parser, XML_FALSE);
+      return;
+    }
     m_sawRoot = true;
     ReadRoot(atts);
   } else {
@@ -397,8 +401,6 @@ CSvgImport SvgReader::Read(const std::string& text) {
   } else if (!parsed) {
     m_result.error = std::string("The SVG file is not valid XML: ") + XML_ErrorString(XML_GetErrorCode(m_parser)) +
                      " (line " + std::to_string(XML_GetCurrentLineNumber(m_parser)) + ")";
-  } else if (!m_sawRoot) {
-    m_result.error = "The file holds no SVG drawing";
   } else {
     m_result.ok = true;
   }
