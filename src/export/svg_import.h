@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "document/draw_object.h"  // CSvgImport owns the objects it read
+
 namespace tessel {
 
-class CDrawObject;
 class CVellumDoc;
 
 struct CSvgImport {
