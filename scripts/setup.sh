@@ -7,6 +7,7 @@ cd "$(dirname "$0")/.."
 packages=(
   build-essential cmake ninja-build pkg-config ccache
   zlib1g-dev libpng-dev libjpeg-dev libtiff-dev libgif-dev
+  libexpat1-dev libwebp-dev
   libcairo2-dev libfreetype-dev libfontconfig-dev fonts-liberation2
   nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev jq

@@ -31,5 +31,9 @@ int RunMutaflux(CliArgs& args, const CliOptions& opt);
 int RunMask(CliArgs& args, const CliOptions& opt);
 // filter IN OUT.png NAME [key=value ...] | filter --list: a bitmap filter or tweak effect.
 int RunFilter(CliArgs& args, const CliOptions& opt);
+// import-svg IN.svg OUT.tsl: an SVG drawing as a new project of its size.
+int RunImportSvg(CliArgs& args, const CliOptions& opt);
+// script TEMPLATE.mms IN.tsl BASENAME EXT [-o OUT]: a script generated from a template.
+int RunScript(CliArgs& args, const CliOptions& opt);
 
 }  // namespace tessel::cli

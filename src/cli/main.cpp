@@ -32,6 +32,13 @@ constexpr char kUsage[] =
     "                              are clamped to each parameter's range; seed=N seeds random\n"
     "                              marks. Unknown names or keys are bad usage.\n"
     "  filter --list               Print every filter with its parameters, ranges and defaults.\n"
+    "  import-svg IN.svg OUT.tsl   Read an SVG drawing (rectangles, ellipses, circles, lines,\n"
+    "                              polygons, polylines, paths, text) into a new project whose\n"
+    "                              canvas is the drawing's size, and save it.\n"
+    "  script TEMPLATE IN.tsl BASENAME EXT [-o OUT]\n"
+    "                              Fill a script template (.mms file, or a name in the Script\n"
+    "                              folders) with the canvas size and the project's buttons,\n"
+    "                              images named BASENAME...EXT; print it or write it to OUT.\n"
     "\n"
     "Options:\n"
     "  -q                          Do not print status lines.\n"
@@ -55,6 +62,8 @@ constexpr CommandEntry kCommands[] = {
     {"mutaflux", tessel::cli::RunMutaflux},
     {"mask", tessel::cli::RunMask},
     {"filter", tessel::cli::RunFilter},
+    {"import-svg", tessel::cli::RunImportSvg},
+    {"script", tessel::cli::RunScript},
 };
 
 }  // namespace
