@@ -57,7 +57,7 @@ void CompositeRow(const CRowJob& j, const CCoverageTable& table, int opacity, bo
     if constexpr (Mode == kPaintNormal) {
       blend[0] = ink[0], blend[1] = ink[1], blend[2] = ink[2];
     } else {
-      BlendPixel(Mode, ink, b, blend);
+      PaintBlendPixel(Mode, ink, b, blend);
     }
     blend[3] = j.inkAlpha ? ink[3] : 255;
     for (int ch = 0; ch < 4; ++ch) d[ch] = uint8_t(px::Mix255(d[ch], px::Mix255(b[ch], blend[ch], o), c));

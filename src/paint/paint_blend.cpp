@@ -9,7 +9,7 @@ const char* const kPaintBlendNames[kPaintBlendCount] = {"Normal",  "Multiply",  
                                                         "Overlay", "Darken",     "Lighten",    "Hard Light",
                                                         "Soft Light", "If Lighter", "If Darker"};
 
-void BlendPixel(int mode, const uint8_t* s, const uint8_t* b, uint8_t* out) {
+void PaintBlendPixel(int mode, const uint8_t* s, const uint8_t* b, uint8_t* out) {
   if (mode == kPaintIfLighter || mode == kPaintIfDarker) {
     const int ss = s[0] + s[1] + s[2], bs = b[0] + b[1] + b[2];
     const bool keepBase = mode == kPaintIfLighter ? ss < bs : bs < ss;

@@ -31,8 +31,13 @@ constexpr int Difference(int s, int b) { return s > b ? s - b : b - s; }
 constexpr int Overlay(int s, int b) { return (Screen(s, b) * b + Multiply(s, b) * (255 - b)) / 255; }
 constexpr int HardLight(int s, int b) { return s < 128 ? 2 * s * b / 255 : 255 - 2 * (255 - b) * (255 - s) / 255; }
 // The program's Soft Light is Hard Light with the halves exchanged; it leaves 0..255
-// for some inputs, and the compositor clamps its result.
-constexpr int SoftLight(int s, int b) { return s <= 128 ? 255 - 2 * (255 - b) * (255 - s) / 255 : 2 * s * b / 255; }
+// for some inputs, and the compositor clamps its result. Written without a conditional
+// on purpose: GCC 12's identical-code folding at -O2 merged the conditional form with
+// HardLight above and returned Hard Light's values.
+constexpr int SoftLight(int s, int b) {
+  const int dark = s <= 128;
+  return dark * (255 - 2 * (255 - b) * (255 - s) / 255) + (1 - dark) * (2 * s * b / 255);
+}
 
 // One channel of the per-channel modes (Normal to Soft Light); the result may lie
 // outside 0..255 for Soft Light.
@@ -55,7 +60,7 @@ constexpr int Channel(int mode, int s, int b) {
 // Blends the ink pixel s with the base pixel b (blue, green, red) into out, each
 // channel clamped to 0..255. If Lighter keeps b where s's channel sum is below b's; If
 // Darker keeps b where b's sum is below s's.
-void BlendPixel(int mode, const uint8_t* s, const uint8_t* b, uint8_t* out);
+void PaintBlendPixel(int mode, const uint8_t* s, const uint8_t* b, uint8_t* out);
 
 // The dab coverage c (0..255) after pen pressure p (0..255) in the brush's pressure
 // mode: 1 and 5 subtract, 2 and 6 scale, 3 and 7 do both with a softened pressure, 0

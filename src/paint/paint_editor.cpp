@@ -146,7 +146,7 @@ void CPaintEditor::Segment(CPointD p0, CPointD p1) {
   CBrush& brush = m_state.m_brush;
   const Family family = FamilyOf(m_state.m_tool);
   CDabParams params;
-  if (brush.m_dab.IsEmpty() || !PrepareInk(family, params)) return;
+  if (family == Family::kNone || brush.m_dab.IsEmpty() || !PrepareInk(family, params)) return;
   const int hw = brush.m_dab.Width() / 2, hh = brush.m_dab.Height() / 2;
   int angle = 0;
   if (brush.m_tipKind == kTipImageHose && brush.m_hoseMode == kHoseDirectional)

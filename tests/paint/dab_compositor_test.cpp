@@ -31,16 +31,16 @@ TEST(PaintBlend, ModesOnValues) {
   };
   for (int mode = 0; mode < kPaintBlendCount; ++mode) {
     uint8_t out[3];
-    BlendPixel(mode, s, b, out);
+    PaintBlendPixel(mode, s, b, out);
     for (int c = 0; c < 3; ++c) EXPECT_EQ(out[c], expected[mode][c]) << kPaintBlendNames[mode] << " " << c;
   }
   // Soft Light leaves the range at the dark end and is held at 0; If Darker keeps a
   // darker base.
   const uint8_t black[3] = {0, 0, 0}, grey[3] = {90, 90, 90};
   uint8_t out[3];
-  BlendPixel(kPaintSoftLight, black, black, out);
+  PaintBlendPixel(kPaintSoftLight, black, black, out);
   EXPECT_EQ(out[0], 0);
-  BlendPixel(kPaintIfDarker, s, grey, out);
+  PaintBlendPixel(kPaintIfDarker, s, grey, out);
   EXPECT_EQ(out[2], 90);
 }
 

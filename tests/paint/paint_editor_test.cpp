@@ -135,7 +135,7 @@ TEST(PaintEditor, PressureEraserEndAndAlphaTools) {
   f.state.m_opacity = 255;
   Replay(*f.editor, {{Event::kDown, 20, 20}, {Event::kUp, 20, 20}});
   EXPECT_EQ(f.editor->Layer().RowFromTop(20)[20 * 4 + 3], 0);
-  EXPECT_EQ(f.editor->Layer().RowFromTop(20)[20 * 4 + 2], 255);  // colour kept
+  EXPECT_EQ(f.editor->Layer().RowFromTop(20)[20 * 4 + 2], 128);  // colour kept
   f.state.m_tool = kToolMakeOpaque;
   Replay(*f.editor, {{Event::kDown, 20, 20}, {Event::kUp, 20, 20}});
   EXPECT_EQ(f.editor->Layer().RowFromTop(20)[20 * 4 + 3], 255);
