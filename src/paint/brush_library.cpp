@@ -125,4 +125,9 @@ bool OpenBrushLibrary(const AppPaths& paths, const std::string& name, CBrushLibr
   return true;
 }
 
+bool OpenStartBrushLibrary(const AppPaths& paths, CBrushLibrary& library) {
+  const std::vector<std::string> names = ListBrushLibraries(paths);
+  return !names.empty() && OpenBrushLibrary(paths, names.front(), library);
+}
+
 }  // namespace tessel

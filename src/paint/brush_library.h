@@ -77,4 +77,8 @@ std::vector<std::string> ListBrushLibraries(const AppPaths& paths);
 // program folder's, and stored back to the user folder's. False when it cannot be read.
 bool OpenBrushLibrary(const AppPaths& paths, const std::string& name, CBrushLibrary& library);
 
+// The library opened at start: "default" when present, else the first listed. False
+// when there is none or it cannot be read.
+bool OpenStartBrushLibrary(const AppPaths& paths, CBrushLibrary& library);
+
 }  // namespace tessel

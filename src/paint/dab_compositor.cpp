@@ -6,7 +6,6 @@
 #include "base/program_constants.h"
 #include "paint/edge_map.h"
 #include "paint/paint_blend.h"
-#include "render/pixel_math.h"
 
 namespace tessel {
 
@@ -44,13 +43,18 @@ struct CRowJob {
   int count;
 };
 
-template <int Mode>
+// (a · (255 − w) + b · w) / 255, truncating: the same as px::Mix255 for channel values,
+// with the division as a multiply and shift (exact for every numerator up to 65535).
+inline uint32_t Mix(uint32_t a, uint32_t b, uint32_t w) { return ((a * (255 - w) + b * w) * 0x8081u) >> 23; }
+
+template <int Mode, bool HasEdge>
 void CompositeRow(const CRowJob& j, const CCoverageTable& table, int opacity, bool writeBack) {
   const uint8_t* ink = j.ink;
+  const uint32_t inkAlphaMask = j.inkAlpha ? 0u : 255u;  // ink alpha, or 255 for colours
   for (int i = 0; i < j.count; ++i, ink += j.inkStep) {
-    const int c = table.v[j.cov[i * 4 + kAlpha]];
+    const uint32_t c = table.v[j.cov[i * 4 + kAlpha]];
     if (c == 0) continue;
-    const int o = j.edge ? std::min(opacity, 255 - j.edge[i]) : opacity;
+    const uint32_t o = HasEdge ? uint32_t(std::min(opacity, 255 - j.edge[i])) : uint32_t(opacity);
     uint8_t* d = j.dst + i * 4;
     uint8_t* b = j.base + i * 4;
     uint8_t blend[4];
@@ -59,8 +63,12 @@ void CompositeRow(const CRowJob& j, const CCoverageTable& table, int opacity, bo
     } else {
       PaintBlendPixel(Mode, ink, b, blend);
     }
-    blend[3] = j.inkAlpha ? ink[3] : 255;
-    for (int ch = 0; ch < 4; ++ch) d[ch] = uint8_t(px::Mix255(d[ch], px::Mix255(b[ch], blend[ch], o), c));
+    blend[3] = uint8_t(ink[3] | inkAlphaMask);
+    if (c == 255 && o == 255) {
+      std::copy(blend, blend + 4, d);
+    } else {
+      for (int ch = 0; ch < 4; ++ch) d[ch] = uint8_t(Mix(d[ch], Mix(b[ch], blend[ch], o), c));
+    }
     if (writeBack) std::copy(d, d + 4, b);
   }
 }
@@ -68,9 +76,10 @@ void CompositeRow(const CRowJob& j, const CCoverageTable& table, int opacity, bo
 using RowFn = void (*)(const CRowJob&, const CCoverageTable&, int, bool);
 
 template <int... Modes>
-constexpr RowFn RowFunction(int mode, std::integer_sequence<int, Modes...>) {
-  constexpr RowFn fns[] = {&CompositeRow<Modes>...};
-  return fns[mode];
+constexpr RowFn RowFunction(int mode, bool hasEdge, std::integer_sequence<int, Modes...>) {
+  constexpr RowFn plain[] = {&CompositeRow<Modes, false>...};
+  constexpr RowFn edged[] = {&CompositeRow<Modes, true>...};
+  return hasEdge ? edged[mode] : plain[mode];
 }
 
 }  // namespace
@@ -86,10 +95,10 @@ CRect CompositeDab(CDIBSection& layer, CDIBSection& base, const CDIBSection& dab
   CRect r = ClipDab(layer, dab, left, bottom);
   if (r.IsEmpty()) return {};
   const int mode = std::clamp(p.blendMode, 0, kPaintBlendCount - 1);
-  const RowFn row = RowFunction(mode, std::make_integer_sequence<int, kPaintBlendCount>());
+  const CEdgeMap* edge = UsableEdge(p.edge, layer);
+  const RowFn row = RowFunction(mode, edge != nullptr, std::make_integer_sequence<int, kPaintBlendCount>());
   const CCoverageTable table(std::clamp(p.pressure, 0, 255), p.pressureMode);
   const int opacity = std::clamp(p.opacity, 0, 255);
-  const CEdgeMap* edge = UsableEdge(p.edge, layer);
   const uint8_t colour[4] = {uint8_t(p.ink.colour >> 16), uint8_t(p.ink.colour >> 8), uint8_t(p.ink.colour), 255};
   const bool writeBack = p.writeBack && p.ink.kind == InkKind::kClone;
   std::vector<uint8_t> wrapped;

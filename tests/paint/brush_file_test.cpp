@@ -217,6 +217,9 @@ TEST(BrushLibrary, ChangesAreStoredBackAndLibrariesListDefaultFirst) {
   EXPECT_EQ(lib.Get(3), nullptr);
   // The user's copy now comes first; the next program start reads it.
   EXPECT_EQ(ListBrushLibraries(paths), (Texts{"default", "Abc", "Water"}));
+  CBrushLibrary start;
+  ASSERT_TRUE(OpenStartBrushLibrary(paths, start));
+  EXPECT_EQ(start.Path(), user.Path() + "/Brushes/default.brs");
   CBrushLibrary again;
   ASSERT_TRUE(OpenBrushLibrary(paths, "Water", again));
   EXPECT_EQ(again.Count(), 3);
