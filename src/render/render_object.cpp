@@ -3,10 +3,14 @@
 #include "document/draw_object.h"
 #include "mutaflux/mutaflux_fill.h"
 #include "render/bitmap_image_step.h"
+#include "render/colour_correction.h"
 #include "render/coverage_mask.h"
 #include "render/emboss.h"
+#include "render/lights_step.h"
 #include "render/perspective.h"
 #include "render/render_progress.h"
+#include "render/surface_step.h"
+#include "render/texture_3d.h"
 #include "render/texture_step.h"
 #include "render/transparency_map.h"
 
@@ -86,7 +90,11 @@ void CDrawObject::RenderObject(bool maskOnly, RenderProgress* progress) {
   }
   if (m_bevelType == kBevelBumpOut) FillColour(m_bitmap, kBumpOutGrey);
   Report(progress, 4, "Applying Texture");
-  ApplyTexture(*this, mask);
+  const bool imageTexture = ApplyTexture(*this, mask);
+  if (m_texture3D && imageTexture && !m_lightsOn) {
+    Report(progress, 4, "3D Texture");
+    Apply3DTexture(*this);
+  }
   if (maskOnly) {
     CopyMaskToAlpha(mask, m_bitmap);  // the box-sized mask sets every alpha byte
     return;
@@ -100,6 +108,16 @@ void CDrawObject::RenderObject(bool maskOnly, RenderProgress* progress) {
     Report(progress, 13, "Applying Perspective Transformation");
     WarpBitmapAndMask(CPerspectiveMap::FromBoxUnits(m_perspX, m_perspY, m_width, m_height), m_bitmap, mask);
   }
+  if (m_lightsOn) {
+    Report(progress, 12, "Rendering Lights... (long operation)");
+    RenderLights(*this, mask);
+  }
+  if (SurfaceStepRuns(*this)) {
+    Report(progress, 13, "Surface");
+    ApplySurface(*this, mask);
+  }
+  Report(progress, 13, "Applying Color Correction");
+  ApplyColorCorrection(*this);
   FinishRender(*this);
 }
 

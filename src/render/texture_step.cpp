@@ -8,6 +8,7 @@
 #include "render/colour_gradient.h"
 #include "render/coverage_mask.h"
 #include "render/map_names.h"
+#include "render/missing_files.h"
 #include "render/pixel_math.h"
 #include "render/texture_bank.h"
 #include "render/texture_mapping.h"
@@ -40,11 +41,6 @@ CTexturePlacement PlacementOf(const CDrawObject& o) {
   p.perspAngle = o.m_texPerspAngle;
   p.enlarge = ((o.m_texParam1 & 1) && o.m_renderScale > 1) ? o.m_renderScale : 1;
   return p;
-}
-
-void NoteMissing(std::vector<std::string>& list, const std::string& name) {
-  const std::string file = FileNamePart(name);
-  if (std::find(list.begin(), list.end(), file) == list.end()) list.push_back(file);
 }
 
 }  // namespace
@@ -85,7 +81,7 @@ bool ApplyTexture(CDrawObject& o, CCoverageMask& mask) {
   if (IsReservedMapName(name)) return false;
   const CTextureEntry* entry = App().TextureBank().FindOrLoad(name, kTextureCategory);
   if (!entry) {
-    NoteMissing(App().m_missingTextures, name);
+    NoteMissingFile(App().m_missingTextures, name);
     o.m_textureName.clear();
     return false;
   }

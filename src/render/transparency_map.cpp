@@ -8,6 +8,7 @@
 #include "document/draw_object.h"
 #include "render/coverage_mask.h"
 #include "render/map_names.h"
+#include "render/missing_files.h"
 #include "render/pixel_math.h"
 #include "render/texture_bank.h"
 
@@ -20,11 +21,6 @@ constexpr double kZeroRadius = 0.01;
 
 double Finite(double v, double fallback) { return std::isfinite(v) ? v : fallback; }
 inline double Clamp01(double t) { return t < 0.0 ? 0.0 : t > 1.0 ? 1.0 : t; }
-
-void NoteMissing(std::vector<std::string>& list, const std::string& name) {
-  const std::string file = FileNamePart(name);
-  if (std::find(list.begin(), list.end(), file) == list.end()) list.push_back(file);
-}
 
 }  // namespace
 
@@ -224,7 +220,7 @@ void ApplyTransparencyMap(CDrawObject& o, const CCoverageMask& mask) {
   const CTextureEntry* entry = App().TextureBank().FindOrLoad(name, kMapCategory);
   if (!entry || entry->picture.IsEmpty() || entry->picture.BitsPerPixel() != 24) {
     App().Messages().Message(MissingTransparencyMessage(name), MsgButtons::kOk);
-    NoteMissing(App().m_missingTextures, name);
+    NoteMissingFile(App().m_missingTextures, name);
     o.m_transpName.clear();
     CopyMaskToAlpha(mask, bitmap);
     return;
