@@ -68,8 +68,8 @@ class CLightSet {
   // "TYPE", "AZIM", "ELEV", "FOCUS", "CONE", "DIST" of light index; "DIST" is given as
   // distance * boxWidth. Unknown names and indexes read 0.0.
   double GetLightParam(int index, const std::string& name, int boxWidth) const;
-  // Sets a parameter by name; "DIST" is taken as pixels and stored divided by boxWidth.
-  // An index without a light writes nothing.
+  // Sets a parameter by name; "DIST" is taken as pixels and stored divided by boxWidth;
+  // "TYPE" takes only 0..3 (truncated). An index without a light writes nothing.
   void SetLightParam(int index, const std::string& name, double value, int boxWidth);
 
   // f64 relief, f64 shininess; four f64 material values; three u32; u32 count; each

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "base/app_context.h"
+#include "base/archive.h"
 #include "base/profile.h"
 #include "base/user_messages.h"
 #include "document/draw_object.h"
@@ -149,8 +150,13 @@ TEST(Lights, EnvironmentIsReflectedByItsShare) {
   s.m_environment.picture = Grey(8, 8, 0);
   for (int y = 0; y < 8; ++y)
     for (int x = 0; x < 8; ++x) s.m_environment.picture.RowFromTop(y)[4 * x + 2] = 240;
-  const CLightSet copy = s;  // copies own their picture
+  CLightSet copy = s;  // copies own their picture; files do not hold it
   EXPECT_EQ(copy.m_environment.picture, s.m_environment.picture);
+  copy.m_environment.picture.Release();
+  CArchive with, without;
+  s.Serialize(with);
+  copy.Serialize(without);
+  EXPECT_EQ(with.Buffer(), without.Buffer());
   s.m_ambient = 0.5;
   s.m_reflection = 0.5;
   CDIBSection b = Grey(10, 10, 101);
