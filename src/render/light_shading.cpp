@@ -23,6 +23,8 @@ constexpr double kViewerHeight = 100.0;
 constexpr double kHotSpotLimit = 0.9;   // a spot's rim always fades, so its edge never aliases
 constexpr double kMaxFactor = 100.0;    // material values and intensities are held to ±this
 constexpr double kMaxShininess = 10000.0;
+constexpr int kPowerSteps = 4096;
+constexpr double kMaxTabledPower = 100.0;
 
 double Dot(const CVec3& a, const CVec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 
@@ -34,6 +36,11 @@ CVec3 Normalised(const CVec3& v) {
 
 double Held(double v, double lo, double hi, double fallback) {
   return std::isfinite(v) ? std::clamp(v, lo, hi) : fallback;
+}
+
+// The height of one map unit: |trunc(6 s)| / 255, the relief s held at 1.0 or more.
+double HeightPerUnit(double relief) {
+  return std::fabs(std::trunc(kReliefPerUnit * Held(relief, kMinRelief, kMaxRelief, kMinRelief))) / 255.0;
 }
 
 // A light with everything that does not change over the pixels worked out.
@@ -51,7 +58,8 @@ struct CPreparedLight {
 struct CRig {
   std::vector<CPreparedLight> lights;  // distant, point and spot
   double ambient = 0;                  // ka · (1 + Σ I of ambient lights)
-  double kd = 0, ks = 0, shininess = 0, kr = 0;
+  double kd = 0, ks = 0, kr = 0;
+  CPowerCurve power{0.0};  // x^shininess
   double c1[3] = {1, 1, 1}, c2[3] = {1, 1, 1};  // blue, green, red, 0..1
   double relief = kMinRelief;
   CVec3 viewer;
@@ -96,7 +104,7 @@ CRig PrepareRig(const CLightSet& set, int w, int h) {
   rig.ambient = Held(set.m_ambient, -kMaxFactor, kMaxFactor, 0.0) * (1.0 + ambientLights);
   rig.kd = Held(set.m_diffuse, -kMaxFactor, kMaxFactor, 0.0);
   rig.ks = Held(set.m_specular, -kMaxFactor, kMaxFactor, 0.0);
-  rig.shininess = Held(set.m_shininess, 0.0, kMaxShininess, 0.0);
+  rig.power = CPowerCurve(Held(set.m_shininess, 0.0, kMaxShininess, 0.0));
   rig.kr = Held(set.m_reflection, 0.0, 1.0, 0.0);
   rig.relief = Held(set.m_relief, kMinRelief, kMaxRelief, kMinRelief);
   ColourOf(set.m_color1, rig.c1);
@@ -137,7 +145,7 @@ void AddLight(const CRig& rig, const CPreparedLight& l, const CVec3& p, const CV
   diffuse += w * nl;
   if (rig.ks == 0.0) return;
   const double nb = Dot(n, Normalised({toLight.x + view.x, toLight.y + view.y, toLight.z + view.z}));
-  if (nb > 0.0) highlight += w * std::pow(nb, rig.shininess);
+  if (nb > 0.0) highlight += w * rig.power(nb);
 }
 
 // The environment colour (blue, green, red, 0..1) seen in direction r of a mirror ball.
@@ -173,12 +181,38 @@ void ShadePixel(const CRig& rig, uint8_t* pixel, const CVec3& p, const CVec3& n,
 
 }  // namespace
 
+CPowerCurve::CPowerCurve(double n) : m_n(n), m_tabled(n >= 1.0 && n <= kMaxTabledPower) {
+  if (!m_tabled) return;
+  m_table.resize(kPowerSteps + 2);  // one beyond the end, so that x = 1 interpolates too
+  for (int i = 0; i <= kPowerSteps; ++i) m_table[size_t(i)] = std::pow(double(i) / kPowerSteps, n);
+  m_table[kPowerSteps + 1] = 1.0;
+}
+
+double CPowerCurve::operator()(double x) const {
+  if (!m_tabled) return std::pow(x, m_n);
+  const double t = std::clamp(x, 0.0, 1.0) * kPowerSteps;
+  const int i = int(t);
+  const double a = m_table[size_t(i)];
+  return a + (m_table[size_t(i) + 1] - a) * (t - i);
+}
+
+void SampleHeightRow(const CHeightMap& map, int y, double relief, int width, double* out) {
+  if (map.IsEmpty()) {
+    std::fill_n(out, width, 0.0);
+    return;
+  }
+  const double scale = HeightPerUnit(relief);
+  const uint8_t* row = map.bytes + size_t(map.height - (y % map.height) - 1) * size_t(map.width);
+  for (int x = 0, col = 0; x < width; ++x) {
+    out[x] = row[col] * scale;
+    if (++col == map.width) col = 0;
+  }
+}
+
 double SampleHeight(const CHeightMap& map, int x, int y, double relief) {
   if (map.IsEmpty()) return 0.0;
-  const double s = Held(relief, kMinRelief, kMaxRelief, kMinRelief);
   const int row = map.height - (y % map.height) - 1, col = x % map.width;
-  return map.bytes[size_t(row) * size_t(map.width) + size_t(col)] / 255.0 *
-         std::fabs(std::trunc(kReliefPerUnit * s));
+  return map.bytes[size_t(row) * size_t(map.width) + size_t(col)] * HeightPerUnit(relief);
 }
 
 CVec3 MeanTriangleNormal(double c, const double* left, const double* up, const double* right, const double* down) {
@@ -212,8 +246,7 @@ bool ShadeLights(CDIBSection& bitmap, const CCoverageMask& mask, const CLightSet
     std::vector<double> rows[3];
     for (auto& r : rows) r.assign(size_t(w), 0.0);
     auto fill = [&](std::vector<double>& r, int y) {
-      if (!flat && y >= 0 && y < h)
-        for (int x = 0; x < w; ++x) r[size_t(x)] = SampleHeight(map, x, y, rig.relief);
+      if (!flat && y >= 0 && y < h) SampleHeightRow(map, y, rig.relief, w, r.data());
     };
     fill(rows[0], begin - 1);
     fill(rows[1], begin);

@@ -12,8 +12,9 @@
 // highlight colour C2 (the set's two colours / 255), the normal N and, per light, the unit
 // vector L towards it, its intensity I and its factor f:
 //   lit = c · C1 · (ka · (1 + Σ I of ambient lights) + kd · Σ I f max(0, N·L))
-//         + C2 · ks · Σ I f max(0, N·B)^shininess         (B the unit half vector of L
-//                                                        and the view, only where N·L > 0)
+//         + C2 · ks · Σ I f P(max(0, N·B))                     (B the unit half vector of L
+//                                                        and the view, only where N·L > 0;
+//                                                        P the curve x^shininess)
 //   with f = 1 for distant lights;
 //        f = z² / (z² + r²) for point lights, z the light's height (at least 1) and r the
 //          distance from the point under the light, so light falls off with distance;
@@ -26,6 +27,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 namespace tessel {
 
@@ -48,6 +50,23 @@ struct CVec3 {
 // The height of box pixel (x, y) (y from the top): map[(mh − (y mod mh) − 1) · mw +
 // (x mod mw)] / 255 · |trunc(6 · relief)|, relief held at 1.0 or more. 0 for no map.
 double SampleHeight(const CHeightMap& map, int x, int y, double relief);
+
+// SampleHeight of box row y for x = 0 .. width − 1 into out, with the map row found once
+// and the wrapped column stepped instead of divided.
+void SampleHeightRow(const CHeightMap& map, int y, double relief, int width, double* out);
+
+// The highlight curve x^n for x in 0..1: read from a table of 4096 steps with linear
+// interpolation for n from 1 to 100 (within 1e-4 of pow), computed by pow otherwise.
+class CPowerCurve {
+ public:
+  explicit CPowerCurve(double n);
+  double operator()(double x) const;
+
+ private:
+  double m_n;
+  bool m_tabled;
+  std::vector<double> m_table;
+};
 
 // The mean of the unit normals of the triangles that a pixel of height c forms with its
 // neighbours: left–lower, left–upper, right–upper and right–lower, each pair only where

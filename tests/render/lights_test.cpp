@@ -66,6 +66,13 @@ TEST(Lights, HeightSamplingWrapsAndNormalsAverageTriangles) {
   EXPECT_DOUBLE_EQ(SampleHeight(map, 3, 1, 1.5), 20 / 255.0 * 9);  // wraps in x
   EXPECT_DOUBLE_EQ(SampleHeight(map, 2, 4, 0.2), 30 / 255.0 * 6);  // relief raised to 1.0
   EXPECT_EQ(SampleHeight(CHeightMap{}, 5, 5, 3.0), 0.0);
+  double row[5];
+  SampleHeightRow(map, 3, 2.0, 5, row);  // the stepped row gives the same heights
+  for (int x = 0; x < 5; ++x) EXPECT_EQ(row[x], SampleHeight(map, x, 3, 2.0)) << x;
+  for (double n : {0.5, 1.0, 10.0, 100.0, 300.0}) {
+    const CPowerCurve curve(n);
+    for (int i = 0; i <= 1000; ++i) ASSERT_NEAR(curve(i / 1000.0), std::pow(i / 1000.0, n), 1e-4) << n;
+  }
 
   const double c = 5, lo = 4, hi = 6, r = 1 / std::sqrt(2.0);
   CVec3 n = MeanTriangleNormal(c, &lo, &c, &hi, &c);  // rising to the right: faces left
