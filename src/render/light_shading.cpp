@@ -20,6 +20,7 @@ constexpr double kMinRelief = 1.0;
 constexpr double kMaxRelief = 1e6;      // keeps 6 · relief a sane number
 constexpr double kReliefPerUnit = 6.0;  // heights reach |trunc(6 s)| pixels
 constexpr double kViewerHeight = 100.0;
+constexpr int kMaxRenderScale = 64;
 constexpr double kHotSpotLimit = 0.9;   // a spot's rim always fades, so its edge never aliases
 constexpr double kMaxFactor = 100.0;    // material values and intensities are held to ±this
 constexpr double kMaxShininess = 10000.0;
@@ -62,6 +63,7 @@ struct CRig {
   CPowerCurve power{0.0};  // x^shininess
   double c1[3] = {1, 1, 1}, c2[3] = {1, 1, 1};  // blue, green, red, 0..1
   double relief = kMinRelief;
+  int renderScale = 1;  // heights and the viewer grow with an enlarged render
   CVec3 viewer;
   const CDIBSection* environment = nullptr;
   bool needView = false;
@@ -90,7 +92,7 @@ bool PrepareLight(const CLight& l, int w, int h, CPreparedLight& out) {
   return true;
 }
 
-CRig PrepareRig(const CLightSet& set, int w, int h) {
+CRig PrepareRig(const CLightSet& set, int w, int h, int renderScale) {
   CRig rig;
   double ambientLights = 0.0;
   for (const CLight& l : set.m_lights) {
@@ -109,7 +111,8 @@ CRig PrepareRig(const CLightSet& set, int w, int h) {
   rig.relief = Held(set.m_relief, kMinRelief, kMaxRelief, kMinRelief);
   ColourOf(set.m_color1, rig.c1);
   ColourOf(set.m_color2, rig.c2);
-  rig.viewer = {w / 2.0, h / 2.0, kViewerHeight};
+  rig.renderScale = std::clamp(renderScale, 1, kMaxRenderScale);
+  rig.viewer = {w / 2.0, h / 2.0, kViewerHeight * rig.renderScale};
   const CDIBSection& env = set.m_environment.picture;
   if (!env.IsEmpty() && (env.BitsPerPixel() == 24 || env.BitsPerPixel() == 32)) rig.environment = &env;
   rig.needView = rig.environment || (rig.ks != 0.0 && !rig.lights.empty());
@@ -233,12 +236,13 @@ CVec3 MeanTriangleNormal(double c, const double* left, const double* up, const d
   return {sum.x / count, sum.y / count, sum.z / count};
 }
 
-bool ShadeLights(CDIBSection& bitmap, const CCoverageMask& mask, const CLightSet& set, const CHeightMap& map) {
+bool ShadeLights(CDIBSection& bitmap, const CCoverageMask& mask, const CLightSet& set, const CHeightMap& map,
+                 int renderScale) {
   const int w = bitmap.Width(), h = bitmap.Height();
   if (bitmap.IsEmpty() || bitmap.BitsPerPixel() != 32 || mask.width != w || mask.height != h ||
       mask.bytes.size() != size_t(w) * size_t(h))
     return false;
-  const CRig rig = PrepareRig(set, w, h);
+  const CRig rig = PrepareRig(set, w, h, renderScale);
   if (set.m_lights.empty() && !rig.environment) return false;
   const bool flat = map.IsEmpty();
   auto band = [&](int begin, int end) {
@@ -246,7 +250,10 @@ bool ShadeLights(CDIBSection& bitmap, const CCoverageMask& mask, const CLightSet
     std::vector<double> rows[3];
     for (auto& r : rows) r.assign(size_t(w), 0.0);
     auto fill = [&](std::vector<double>& r, int y) {
-      if (!flat && y >= 0 && y < h) SampleHeightRow(map, y, rig.relief, w, r.data());
+      if (flat || y < 0 || y >= h) return;
+      SampleHeightRow(map, y, rig.relief, w, r.data());
+      if (rig.renderScale > 1)
+        for (double& v : r) v *= rig.renderScale;
     };
     fill(rows[0], begin - 1);
     fill(rows[1], begin);

@@ -76,9 +76,12 @@ class CPowerCurve {
 CVec3 MeanTriangleNormal(double c, const double* left, const double* up, const double* right, const double* down);
 
 // Shades the 32-bit bottom-up bitmap by the light set over the height map (an empty map
-// is a flat surface), within the top-down mask of the same size; alpha is kept. Returns
-// false (nothing done) for an empty or mis-sized bitmap or mask, or a set with neither
-// lights nor environment picture.
-bool ShadeLights(CDIBSection& bitmap, const CCoverageMask& mask, const CLightSet& set, const CHeightMap& map);
+// is a flat surface), within the top-down mask of the same size; alpha is kept. An
+// enlarged render (renderScale above 1, with the map already enlarged as much) multiplies
+// the heights and the viewer's height by it, so that it looks like the screen render.
+// Returns false (nothing done) for an empty or mis-sized bitmap or mask, or a set with
+// neither lights nor environment picture.
+bool ShadeLights(CDIBSection& bitmap, const CCoverageMask& mask, const CLightSet& set, const CHeightMap& map,
+                 int renderScale = 1);
 
 }  // namespace tessel

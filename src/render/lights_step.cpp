@@ -86,7 +86,7 @@ bool RenderLights(CDrawObject& o, const CCoverageMask& mask) {
   if (relief.bytes.empty() && o.m_texture3D) relief = ColourReliefMap(o);
   const CHeightMap map{relief.bytes.empty() ? nullptr : relief.bytes.data(), relief.width, relief.height};
   if (o.m_bitmap.Width() != o.m_width || o.m_bitmap.Height() != o.m_height) return false;
-  return ShadeLights(o.m_bitmap, mask, o.m_lights, map);
+  return ShadeLights(o.m_bitmap, mask, o.m_lights, map, o.m_renderScale);
 }
 
 }  // namespace tessel

@@ -102,6 +102,22 @@ TEST(Lights, DistantLightBrightensTheSlopesFacingIt) {
   }
 }
 
+TEST(Lights, EnlargedRenderKeepsTheSlopes) {
+  // A ramp, and the same ramp enlarged twice as an enlarged render's bump map would be
+  // (three rows each: a pixel needs a neighbour above or below for its triangles).
+  std::vector<uint8_t> ramp(16 * 3), wide(32 * 3);
+  for (int x = 0; x < 48; ++x) ramp[size_t(x)] = uint8_t(10 * (x % 16));
+  for (int x = 0; x < 96; ++x) wide[size_t(x)] = uint8_t(5 * (x % 32));
+  CLightSet s = Matte();
+  s.m_lights = {Light(CLight::kDistant, kPi, 2.0)};
+  CDIBSection screen = Grey(16, 3, 128), enlarged = Grey(32, 3, 128), flat = Grey(16, 3, 128);
+  ShadeLights(screen, FullMask(16, 3), s, CHeightMap{ramp.data(), 16, 3});
+  ShadeLights(enlarged, FullMask(32, 3), s, CHeightMap{wide.data(), 32, 3}, 2);
+  ShadeLights(flat, FullMask(16, 3), s, CHeightMap{});
+  EXPECT_EQ(Red(enlarged, 16, 1), Red(screen, 8, 1));
+  EXPECT_GT(Red(screen, 8, 1), Red(flat, 8, 1) + 20);  // the slope faces the light
+}
+
 TEST(Lights, SpotLightsOnlyItsConeAndPointLightFallsOff) {
   const int w = 100, h = 100;
   CLightSet base = Matte();
