@@ -23,6 +23,7 @@ constexpr double kViewerHeight = 100.0;
 constexpr int kMaxRenderScale = 64;
 constexpr double kHotSpotLimit = 0.9;   // a spot's rim always fades, so its edge never aliases
 constexpr double kMaxFactor = 100.0;    // material values and intensities are held to ±this
+constexpr double kMaxReach = 1e4;       // light distances and positions, in box sizes
 constexpr double kMaxShininess = 10000.0;
 constexpr int kPowerSteps = 4096;
 constexpr double kMaxTabledPower = 100.0;
@@ -82,8 +83,10 @@ bool PrepareLight(const CLight& l, int w, int h, CPreparedLight& out) {
   out.intensity = std::clamp(l.intensity, -kMaxFactor, kMaxFactor);
   const double elevation = std::max(l.elevation, kMinElevation);
   out.dir = Normalised({std::cos(l.azimuth), std::sin(l.azimuth), 1.0 / elevation});
-  const double d = l.distance * w;
-  out.pos = {l.x * w + d * std::cos(l.azimuth), (1.0 - l.y) * h + d * std::sin(l.azimuth), d / elevation};
+  // Held far outside any box, so that a damaged record cannot overflow to infinities.
+  const double d = std::clamp(l.distance, -kMaxReach, kMaxReach) * w;
+  const double x = std::clamp(l.x, -kMaxReach, kMaxReach), y = std::clamp(l.y, -kMaxReach, kMaxReach);
+  out.pos = {x * w + d * std::cos(l.azimuth), (1.0 - y) * h + d * std::sin(l.azimuth), d / elevation};
   const double z = std::max(out.pos.z, 1.0);
   out.footZ2 = z * z;
   const double cone = std::clamp(l.cone, 0.0, kPi);
@@ -161,7 +164,7 @@ void EnvironmentColour(const CDIBSection& env, const CVec3& r, double* out) {
   for (int ch = 0; ch < 3; ++ch) out[ch] = t[ch] * px::kInv255;
 }
 
-// Shades one pixel (blue, green, red at px) at p with normal n, weighed by the mask m.
+// Shades one pixel (blue, green, red at pixel) at p with normal n, weighed by the mask m.
 void ShadePixel(const CRig& rig, uint8_t* pixel, const CVec3& p, const CVec3& n, int m) {
   CVec3 view;
   if (rig.needView) view = Normalised({rig.viewer.x - p.x, rig.viewer.y - p.y, rig.viewer.z - p.z});
