@@ -42,20 +42,13 @@ TEST(Texture3D, DepthSetsStrengthAndSignOfTheRelief) {
     ASSERT_TRUE(Apply3DTexture(o));
     for (int y = 0; y < 4; ++y) EXPECT_EQ(RedRow(o, y), want) << "depth " << depth << " row " << y;
   }
-  EXPECT_EQ(ReliefLuminance(255, 0, 0), 75);
-  EXPECT_EQ(ReliefLuminance(0, 255, 0), 149);
-  EXPECT_EQ(ReliefLuminance(0, 0, 255), 28);
+  EXPECT_EQ((std::vector<int>{ReliefLuminance(255, 0, 0), ReliefLuminance(0, 255, 0), ReliefLuminance(0, 0, 255)}),
+            (std::vector<int>{75, 149, 28}));
 }
 
 TEST(ColorCorrection, CurvesPerChannel) {
   EXPECT_EQ(MakeCorrectionTable(2.0)[128], 192);
   EXPECT_EQ(MakeCorrectionTable(0.5)[128], 64);
-  for (double g : {0.1, 0.5, 2.0, 10.0}) {
-    const CCorrectionTable t = MakeCorrectionTable(g);
-    EXPECT_EQ(t[0], 0);
-    EXPECT_EQ(t[255], 255);
-    EXPECT_TRUE(std::is_sorted(t.begin(), t.end()));
-  }
   const CCorrectionTable same = MakeCorrectionTable(std::nan(""));
   for (int i = 0; i < 256; ++i) ASSERT_EQ(same[size_t(i)], i);
 
@@ -115,18 +108,18 @@ TEST(RenderObject, ReliefLightsSurfaceAndCorrectionRunInOrder) {
   o.m_textureName = "Tex.png";
   o.m_texture3D = 1;
   o.CreateRectangle(0, 0, 20, 20);
-  CStepLog relief;
+  CStepLog relief, lit;
   o.RenderObject(false, &relief);
-  EXPECT_EQ(relief.steps, (std::vector<std::string>{"1 Preparing Mask", "4 Applying Texture", "4 3D Texture",
-                                                    "7 Transparency", "10 Applying Bevel",
-                                                    "13 Applying Color Correction"}));
   o.m_lightsOn = 1;  // lights take over the relief
   o.m_surfaceName = "Skin.png";
-  CStepLog lit;
   o.RenderObject(false, &lit);
-  EXPECT_EQ(std::vector<std::string>(lit.steps.begin() + 2, lit.steps.end()),
-            (std::vector<std::string>{"7 Transparency", "10 Applying Bevel", "12 Rendering Lights... (long operation)",
-                                      "13 Surface", "13 Applying Color Correction"}));
+  const std::vector<std::string> start = {"1 Preparing Mask", "4 Applying Texture"},
+                                 end = {"7 Transparency", "10 Applying Bevel"};
+  EXPECT_EQ(relief.steps, (std::vector<std::string>{start[0], start[1], "4 3D Texture", end[0], end[1],
+                                                    "13 Applying Color Correction"}));
+  EXPECT_EQ(lit.steps, (std::vector<std::string>{start[0], start[1], end[0], end[1],
+                                                 "12 Rendering Lights... (long operation)", "13 Surface",
+                                                 "13 Applying Color Correction"}));
 }
 
 }  // namespace
