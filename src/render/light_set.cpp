@@ -41,7 +41,10 @@ double CLightSet::GetLightParam(int index, const std::string& name, int boxWidth
 void CLightSet::SetLightParam(int index, const std::string& name, double value, int boxWidth) {
   if (index < 0 || index >= int(m_lights.size())) return;
   CLight& l = m_lights[size_t(index)];
-  if (name == "TYPE") l.type = int32_t(value);
+  if (name == "TYPE") {
+    // Only a number of the type range is taken; casting anything else would be undefined.
+    if (value >= CLight::kAmbient && value <= CLight::kSpot) l.type = int32_t(value);
+  }
   else if (name == "AZIM") l.azimuth = value;
   else if (name == "ELEV") l.elevation = value;
   else if (name == "FOCUS") l.focus = value;

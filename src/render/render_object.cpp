@@ -3,14 +3,18 @@
 #include "document/draw_object.h"
 #include "mutaflux/mutaflux_fill.h"
 #include "render/bitmap_image_step.h"
+#include "render/colour_correction.h"
 #include "render/coverage_mask.h"
 #include "render/bevel.h"
 #include "render/drop_mask.h"
 #include "render/edge_bevels.h"
+#include "render/lights_step.h"
 #include "render/outline.h"
 #include "render/painted_layers.h"
 #include "render/perspective.h"
 #include "render/render_progress.h"
+#include "render/surface_step.h"
+#include "render/texture_3d.h"
 #include "render/texture_step.h"
 #include "render/transparency_map.h"
 
@@ -19,6 +23,7 @@ namespace tessel {
 namespace {
 constexpr int kOpaqueEnough = 254;  // opacity 254 and 255 leave the alpha untouched
 constexpr COLORREF kBumpOutGrey = 0x808080;  // "Bump Out" starts from a grey bitmap
+constexpr int kEffectKnockOut = 8;
 
 void Report(RenderProgress* progress, int position, const char* text) {
   if (progress) progress->SetStep(position, text);
@@ -63,11 +68,11 @@ int PrepareCoverageMask(CDrawObject& o, CCoverageMask& mask) {
   return BuildCoverageMask(o, mask);
 }
 
-// The render engine grows step by step. This render sizes the bitmap, builds the
-// coverage mask, fills the colour or Mutaflux pattern (grey for "Bump Out"), applies the
-// texture, the transparency map (which leaves the alpha set), the perspective of bitmap
-// objects, the emboss bevels and the opacity; bitmap objects take their picture from
-// their image. Outlines, the other bevels, lights and shadows join as they arrive.
+// The render runs its steps in a fixed order, each switched on by the object's fields:
+// size, mask and colour (or the bitmap object's picture), the grey base of "Bump Out",
+// the outline ring, texture and 3D texture, feathering, then (unless only the shape is
+// wanted) the painted layer, transparency, painted transparency, outline, bevel,
+// perspective, drop mask, lights, surface, colour correction and opacity.
 void CDrawObject::RenderObject(bool maskOnly, RenderProgress* progress) {
   if (m_width < 1 || m_height < 1) return;
   if (m_bitmap.Width() != m_width || m_bitmap.Height() != m_height || m_bitmap.BitsPerPixel() != 32)
@@ -96,7 +101,11 @@ void CDrawObject::RenderObject(bool maskOnly, RenderProgress* progress) {
     OutlineBevel(mask, double(m_renderScale) * m_bevelWidth / 3.0);
   }
   Report(progress, 4, "Applying Texture");
-  ApplyTexture(*this, mask);
+  const bool imageTexture = ApplyTexture(*this, mask);
+  if (m_texture3D && imageTexture && !m_lightsOn) {
+    Report(progress, 4, "3D Texture");
+    Apply3DTexture(*this);
+  }
   if (m_bevelType == kBevelFeather) {
     Report(progress, 5, "Feathering");
     FeatherMask(*this, mask);
@@ -105,7 +114,9 @@ void CDrawObject::RenderObject(bool maskOnly, RenderProgress* progress) {
     CopyMaskToAlpha(mask, m_bitmap);  // the box-sized mask sets every alpha byte
     return;
   }
-  if (m_type != kTypeBitmap && !m_layer.IsEmpty()) {
+  // A "Lens Flare" keeps its canvas-sized flare in the layer; it is no painting.
+  const bool paintedLayer = m_type != kTypeBitmap && m_effect != kEffectLensFlare && !m_layer.IsEmpty();
+  if (paintedLayer) {
     Report(progress, 6, "Adding Bitmap Layer");
     ApplyBitmapLayer(*this, mask);
   }
@@ -126,9 +137,21 @@ void CDrawObject::RenderObject(bool maskOnly, RenderProgress* progress) {
   if (NeedsDropMask(*this)) {
     Report(progress, 11, "Creating Drop Mask");
     BuildDropMask(*this, mask);
+    // "Knock-Out" leaves only the shadow, but the painted layer stays visible.
+    if (m_effect == kEffectKnockOut && paintedLayer) ApplyBitmapLayer(*this, mask);
   } else if (m_effect == 0) {
     m_shadowBitmap.Release();  // a shadow left from an earlier effect
   }
+  if (m_lightsOn) {
+    Report(progress, 12, "Rendering Lights... (long operation)");
+    RenderLights(*this, mask);
+  }
+  if (SurfaceStepRuns(*this)) {
+    Report(progress, 13, "Surface");
+    ApplySurface(*this, mask);
+  }
+  Report(progress, 13, "Applying Color Correction");
+  ApplyColorCorrection(*this);
   FinishRender(*this);
 }
 

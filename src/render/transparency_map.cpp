@@ -8,6 +8,7 @@
 #include "document/draw_object.h"
 #include "render/coverage_mask.h"
 #include "render/map_names.h"
+#include "render/map_names.h"
 #include "render/pixel_math.h"
 #include "render/texture_bank.h"
 

@@ -43,6 +43,7 @@ TEST(LightSet, ParametersByName) {
     EXPECT_EQ(s.GetLightParam(i, "AZIM", 200), 0.0);
   }
   s.SetLightParam(1, "BOGUS", 1.0, 200);
+  for (double type : {std::numeric_limits<double>::quiet_NaN(), 7.0, -1.0, 1e300}) s.SetLightParam(1, "TYPE", type, 200);
   EXPECT_TRUE(s == before);
   EXPECT_STREQ(CLightSet::TypeName(CLight::kAmbient), "Ambient");
   EXPECT_STREQ(CLightSet::TypeName(CLight::kSpot), "Spot");

@@ -216,7 +216,7 @@ TEST(RenderObject, TexturedAndTransparencyMappedObject) {
   CStepLog log;
   o.RenderObject(false, &log);
   EXPECT_EQ(log.steps, (std::vector<std::string>{"1 Preparing Mask", "4 Applying Texture", "7 Transparency",
-                                                 "10 Applying Bevel"}));
+                                                 "10 Applying Bevel", "13 Applying Color Correction"}));
   const int y = h / 2, x = w / 2;
   const uint8_t* p = o.m_bitmap.RowFromTop(y) + 4 * x;
   // Texel of the tiled checker and alpha (1 − x / w) · 255 inside the mask.
