@@ -23,7 +23,6 @@ namespace tessel {
 namespace {
 constexpr int kOpaqueEnough = 254;  // opacity 254 and 255 leave the alpha untouched
 constexpr COLORREF kBumpOutGrey = 0x808080;  // "Bump Out" starts from a grey bitmap
-constexpr int kEffectKnockOut = 8;
 
 void Report(RenderProgress* progress, int position, const char* text) {
   if (progress) progress->SetStep(position, text);
