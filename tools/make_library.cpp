@@ -43,7 +43,7 @@ enum Bevel { kNoBevel = 0, kSmooth = 1, kFlat = 2, kFramed = 3, kSaucer = 5, kFr
 enum Effect { kNoEffect = 0, kDropShadow = 1, kSunShadow = 2, kGlow = 3, kHalo = 4, kInset = 5, kCutout = 6,
               kInsetShadow = 7, kDropGradient = 9 };
 enum Outline { kSolidOutline = 1, kThickOutline = 2, kSoftOutline = 3 };
-enum Blend { kNormal = 0, kMultiply = 1, kScreen = 3, kOverlay = 4 };
+enum Blend { kNormal = 0, kMultiply = 1 };
 enum TexMode { kTexNormal = 0, kTexMultiply = 1, kTexOverlay = 4, kTexSoftLight = 8, kTexTint = 12 };
 
 using Look = std::function<void(CDrawObject&)>;
@@ -109,8 +109,8 @@ void Glass(CDrawObject& o) {
   Shadow(o, kDropShadow, Rgb(10, 30, 80), 5, 45, 6.0, 120);
 }
 void Chrome(CDrawObject& o) {
-  Gradient(o, Rgb(245, 247, 250), Rgb(70, 75, 90), 270);
-  Texture(o, "Brushed Metal.png", kTexOverlay, 90);
+  // A mirror-like sweep from light to dark; chrome gets its shine from the lights.
+  Gradient(o, Rgb(236, 240, 246), Rgb(52, 58, 72), 70);
   Bevel(o, kSmooth, 12, 100, 120);
   Material(o, 60, 0.25, 0.8, 1.0, 0.4, Rgb(255, 255, 255), Rgb(255, 255, 255), {Light(CLight::kDistant, 120, 1.2, 1.0)});
   Shadow(o, kDropShadow, Rgb(0, 0, 0), 4, 45, 4.0, 140);
@@ -136,8 +136,7 @@ void EmbossedPaper(CDrawObject& o) {
   Shadow(o, kDropShadow, Rgb(80, 60, 30), 3, 45, 3.0, 90);
 }
 void SoftShadowCard(CDrawObject& o) {
-  o.m_color = Rgb(255, 255, 255);
-  Gradient(o, Rgb(255, 255, 255), Rgb(232, 236, 242), 90);
+  Gradient(o, Rgb(238, 244, 252), Rgb(196, 212, 236), 90);
   Bevel(o, kFeather, 4, 40);
   Shadow(o, kDropShadow, Rgb(20, 30, 50), 8, 60, 12.0, 110);
 }
@@ -147,15 +146,13 @@ void Neon(CDrawObject& o, COLORREF core, COLORREF glow) {
   o.m_outlineColor = glow;
   Bevel(o, kHiLite, 6, 70);
   Shadow(o, kGlow, glow, 0, 0, 9.0, 230);
-  o.m_shadowOption = kScreen;
 }
 void Jelly(CDrawObject& o, COLORREF colour) {
   o.m_color = colour;
   Gradient(o, colour, Rgb(255, 255, 255), 270, "Radial Gradient.tmb");
   o.m_textureAmount = 120;
   Bevel(o, kBall, 24, 95, 135);
-  Transparency(o, "Radial.tmb", 70, {0.5, 1.0, 0.5, 0.5, 0.5, 0.0});
-  o.m_layerTranspMode = 1;
+  Transparency(o, "Radial.tmb", 60, {0.5, 1.0, 0.5, 0.5, 0.5, 0.0});
   Shadow(o, kDropShadow, colour, 6, 60, 8.0, 120);
 }
 void Stone(CDrawObject& o, const char* texture) {
@@ -184,7 +181,7 @@ struct StyleDef {
 std::vector<StyleDef> TextureStyles() {
   return {
       {[](CDrawObject& o) { Gradient(o, Rgb(255, 236, 140), Rgb(170, 110, 20), 60); }},
-      {[](CDrawObject& o) { Gradient(o, Rgb(245, 247, 250), Rgb(70, 75, 90), 270); Texture(o, "Brushed Metal.png", kTexOverlay, 90); }},
+      {[](CDrawObject& o) { o.m_color = Rgb(150, 156, 168); Texture(o, "Brushed Metal.png", kTexOverlay, 255); }},
       {[](CDrawObject& o) { o.m_color = Rgb(255, 255, 255); Texture(o, "Marble.png", kTexNormal, 255); }},
       {[](CDrawObject& o) { o.m_color = Rgb(205, 140, 80); Texture(o, "Wood.png", kTexMultiply, 255); }},
       {[](CDrawObject& o) { Gradient(o, Rgb(140, 210, 255), Rgb(10, 50, 150), 0, "Radial Gradient.tmb"); }},
@@ -225,7 +222,7 @@ std::vector<StyleDef> EffectStyles() {
       {[](CDrawObject& o) { Shadow(o, kDropShadow, Rgb(20, 30, 50), 10, 60, 14.0, 100); }},
       {[](CDrawObject& o) { Shadow(o, kDropShadow, Rgb(0, 0, 0), 3, 45, 1.0, 200); }},
       {[](CDrawObject& o) { Shadow(o, kGlow, Rgb(255, 230, 90), 0, 0, 8.0, 230); }},
-      {[](CDrawObject& o) { Shadow(o, kGlow, Rgb(0, 240, 255), 0, 0, 10.0, 255); o.m_shadowOption = kScreen; }},
+      {[](CDrawObject& o) { Shadow(o, kGlow, Rgb(0, 240, 255), 0, 0, 10.0, 255); }},
       {[](CDrawObject& o) { Shadow(o, kHalo, Rgb(255, 255, 255), 0, 0, 6.0, 220); }},
       {[](CDrawObject& o) { Shadow(o, kInset, Rgb(0, 0, 0), 4, 45, 4.0, 160); }},
       {[](CDrawObject& o) { Shadow(o, kCutout, Rgb(0, 0, 0), 3, 45, 5.0, 170); }},
@@ -262,7 +259,7 @@ std::vector<StyleDef> LightStyles() {
 std::vector<StyleDef> LibraryAStyles() {
   return {
       {Glass}, {Chrome}, {Gold}, {[](CDrawObject& o) { Plastic(o, Rgb(220, 40, 40)); }}, {EmbossedPaper},
-      {SoftShadowCard}, {[](CDrawObject& o) { Neon(o, Rgb(255, 240, 255), Rgb(255, 40, 200)); }},
+      {SoftShadowCard}, {[](CDrawObject& o) { Neon(o, Rgb(255, 120, 230), Rgb(255, 40, 200)); }},
       {[](CDrawObject& o) { Surfaced(o, "Wood.png", "Linen.png", Rgb(210, 150, 90), kFlat); }},
   };
 }
@@ -272,7 +269,7 @@ std::vector<StyleDef> LibraryBStyles() {
       {[](CDrawObject& o) { Jelly(o, Rgb(60, 200, 90)); }}, {[](CDrawObject& o) { Jelly(o, Rgb(250, 120, 30)); }},
       {[](CDrawObject& o) { Stone(o, "Granite.png"); }}, {[](CDrawObject& o) { Stone(o, "Stone.png"); }},
       {[](CDrawObject& o) { Surfaced(o, "Leather.png", "Leather Grain.png", Rgb(140, 80, 40), kSmooth); }},
-      {[](CDrawObject& o) { Neon(o, Rgb(230, 255, 255), Rgb(0, 220, 255)); }},
+      {[](CDrawObject& o) { Neon(o, Rgb(90, 235, 255), Rgb(0, 220, 255)); }},
       {[](CDrawObject& o) {
         Gradient(o, Rgb(190, 230, 255), Rgb(30, 110, 200), 270, "Radial Gradient.tmb");
         Texture(o, "Water.png", kTexOverlay, 140);
@@ -287,7 +284,7 @@ std::vector<StyleDef> UserStyles() {
   return {
       {[](CDrawObject& o) { Plastic(o, Rgb(40, 110, 220)); }},
       {[](CDrawObject& o) { Plastic(o, Rgb(250, 200, 30)); }},
-      {[](CDrawObject& o) { o.m_color = Rgb(255, 255, 255); Outline(o, kSolidOutline, 3, Rgb(30, 30, 30)); }},
+      {[](CDrawObject& o) { o.m_color = Rgb(255, 232, 170); Outline(o, kSolidOutline, 3, Rgb(30, 30, 30)); }},
       {[](CDrawObject& o) {
         Gradient(o, Rgb(255, 120, 80), Rgb(140, 40, 160), 45);
         o.m_outlineParam0 = 1, o.m_outlineType = kThickOutline, o.m_outlineWidth = 6;
@@ -295,7 +292,7 @@ std::vector<StyleDef> UserStyles() {
       }},
       {[](CDrawObject& o) { Gold(o); }, true},
       {[](CDrawObject& o) { Chrome(o); }, true},
-      {[](CDrawObject& o) { Neon(o, Rgb(255, 255, 220), Rgb(120, 255, 60)); }, true},
+      {[](CDrawObject& o) { Neon(o, Rgb(150, 255, 90), Rgb(120, 255, 60)); }, true},
   };
 }
 
@@ -397,10 +394,11 @@ std::vector<ObjectDef> BasicObjects() {
          Shadow(o, kGlow, Rgb(255, 210, 60), 0, 0, 8.0, 220);
          o.CreateStar(20, 20, 180, 180, 14, 1.8);
        }},
-      {"Glossy Button", [](CDrawObject& o) { Glass(o); o.CreateRoundRect(20, 20, 180, 70, 400); }},
-      {"Pill Button", [](CDrawObject& o) { Jelly(o, Rgb(60, 190, 80)); o.CreateRoundRect(20, 20, 200, 80, 1000); }},
+      {"Glossy Button", [](CDrawObject& o) { Glass(o); o.CreateRoundRect(20, 20, 160, 90, 400); }},
+      {"Pill Button", [](CDrawObject& o) { Jelly(o, Rgb(60, 190, 80)); o.CreateRoundRect(20, 20, 170, 90, 1000); }},
       {"Speech Bubble", [=](CDrawObject& o) {
          SoftShadowCard(o);
+         Gradient(o, Rgb(255, 252, 225), Rgb(250, 225, 140), 90);
          Outline(o, kSolidOutline, 2, Rgb(60, 70, 90));
          o.CreatePath(Translate(RoundedPolygon(bubble, 10), 20, 20), true);
        }},
@@ -438,6 +436,13 @@ struct GeneDef {
 
 // Picked by eye from the contact sheet of --gene-sheet.
 const std::vector<GeneDef> kFavouriteGenes = {
+    {"Blue Lotus", {0x218043, 0xA7434D, 0x00C342}},   {"Rose Window", {0x7994F2, 0x6504C9, 0x000FF6}},
+    {"Aurora", {0xE7ABCE, 0x99DF33, 0x02A5F7}},       {"Sunflower", {0x7DE6FB, 0x06D00E, 0x00DB2F}},
+    {"Blossom", {0xD76DAD, 0xFF0BFC, 0x004472}},      {"Ribbons", {0x897F12, 0x415682, 0x03E358}},
+    {"Tiger Swirl", {0x10F822, 0x729AE4, 0x050048}},  {"Golden Lace", {0xC15F81, 0x400E80, 0x038F4A}},
+    {"Violet Vortex", {0x3F187E, 0x911B21, 0x04B65D}}, {"Ripples", {0x2C1C58, 0xC21583, 0x001A1A}},
+    {"Fish Scales", {0xDD5DB9, 0x108621, 0x0394A5}},  {"Ocean Swirl", {0xE43FC7, 0x093412, 0x06825B}},
+    {"Red Waves", {0x43AA87, 0xA7754E, 0x031C26}},    {"Peppermint", {0x96C72C, 0xCFE99E, 0x05E2BD}},
 };
 
 bool WriteGenes(const std::string& dataDir) {
