@@ -5,8 +5,10 @@
 #include "base/profile.h"
 #include "base/user_messages.h"
 #include "document/draw_object.h"
+#include "document/project_file.h"
 #include "document/undo_snapshot.h"
 #include "document/vellum_doc.h"
+#include "test_util.h"
 
 namespace tessel {
 namespace {
@@ -49,6 +51,23 @@ TEST(Undo, LevelsFromProfileBoundTheSteps) {
   none.Recolour(0, 7);
   EXPECT_TRUE(none.doc->m_undoList.empty());
   EXPECT_FALSE(none.doc->CanUndo());
+}
+
+TEST(Undo, AnOpenedDocumentStartsWithOneSnapshot) {
+  UndoFixture f(4, 3);
+  f.Recolour(0, 5);
+  test::TempDir dir;
+  ASSERT_TRUE(SaveProjectFile(*f.doc, dir.File("a.tsl")));
+  CVellumDoc opened;
+  ASSERT_EQ(LoadProjectFile(opened, dir.File("a.tsl")), LoadResult::kLoaded);
+  EXPECT_EQ(opened.m_undoList.size(), 1u);
+  EXPECT_FALSE(opened.CanUndo());
+  opened.ObjectAt(1)->m_left += 9;
+  opened.SaveUndo();
+  int rendered = -1;
+  ASSERT_TRUE(opened.Undo(&rendered));
+  EXPECT_EQ(rendered, 0);
+  EXPECT_EQ(opened.ObjectAt(1)->m_left, f.At(1).m_left);
 }
 
 TEST(Undo, RedoRestoresAndAChangeEmptiesIt) {

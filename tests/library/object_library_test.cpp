@@ -5,6 +5,7 @@
 #include "document/draw_object.h"
 #include "document/vellum_doc.h"
 #include "library/library_files.h"
+#include "library/library_window_settings.h"
 #include "library/object_library.h"
 #include "library_test_util.h"
 
@@ -110,6 +111,27 @@ TEST(ObjectLibrary, FoldersAndInsertion) {
   EXPECT_EQ(doc.ObjectCount(), 2);
   EXPECT_EQ(InsertObjectFile(doc, basic.ObjectFile(9)), nullptr);
   EXPECT_EQ(doc.ObjectCount(), 2);
+}
+
+TEST(LibraryWindows, SettingsDefaultsAndRepairs) {
+  CAppContext app;
+  const CStylesWindowSettings styles = CStylesWindowSettings::Load(1080);
+  EXPECT_EQ(styles.tab, 5);
+  EXPECT_EQ(styles.width, 486);
+  EXPECT_EQ(styles.top, 850);
+  app.Profile().WriteInt("Style", "Left", 4001);
+  EXPECT_EQ(CStylesWindowSettings::Load(1080).left, 32);
+  app.Profile().WriteInt("Style", "Left", 4000);
+  EXPECT_EQ(CStylesWindowSettings::Load(1080).left, 4000);
+
+  CObjectLibraryWindowSettings lib = CObjectLibraryWindowSettings::Load(1920);
+  EXPECT_EQ(lib.left, 1770);
+  EXPECT_EQ(lib.top, 370);
+  lib.left = -40, lib.top = -3;
+  lib.Save();
+  lib = CObjectLibraryWindowSettings::Load(1920);
+  EXPECT_EQ(lib.left, 1770);
+  EXPECT_EQ(lib.top, 370);
 }
 
 }  // namespace
