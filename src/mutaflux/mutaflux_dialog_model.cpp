@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 
 #include "base/app_context.h"
 #include "base/profile.h"
@@ -69,7 +70,9 @@ void CMutafluxDialogModel::Select(int index) {
     m_breeder.Breed();
     return;
   }
-  OpenLibrary(entry);
+  // Library names are only listed while no library is open; an entry of an open library
+  // that is neither ".." nor a gene is damage, and leaving would drop unsaved changes.
+  if (m_library.empty()) OpenLibrary(entry);
 }
 
 bool CMutafluxDialogModel::AddGene(const std::string& name) {
@@ -97,6 +100,12 @@ bool CMutafluxDialogModel::CreateLibrary(const std::string& fileName) {
   for (char& c : lower) c = char(std::tolower(static_cast<unsigned char>(c)));
   if (lower.size() < 4 || lower.compare(lower.size() - 4, 4, ".dna") != 0) name += ".dna";
   if (!PlainFileName(name) || name == ".dna") return false;
+  // An existing library is never replaced by an empty one.
+  std::error_code ec;
+  if (std::filesystem::exists(GeneLibraryReadPath(name), ec)) {
+    Tell("The library " + name + " already exists.");
+    return false;
+  }
   std::string error;
   const bool written = WriteGeneLibrary(GeneLibraryWritePath(name), {kGeneLibraryBack}, &error);
   if (!written) Tell("The library could not be created: " + error);

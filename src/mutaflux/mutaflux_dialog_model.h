@@ -34,8 +34,8 @@ class CMutafluxDialogModel {
   // Opens a library file. On failure no library is open and the list of libraries shows.
   bool OpenLibrary(const std::string& name);
   // A list box selection: ".." saves the library and shows the list; a gene entry
-  // becomes the current pattern and twelve variants are bred from it; any other entry
-  // opens that library.
+  // becomes the current pattern and twelve variants are bred from it; in the list of
+  // libraries an entry opens that library.
   void Select(int index);
 
   // "Add Gene to the library": appends the current pattern under name and saves the
@@ -46,7 +46,8 @@ class CMutafluxDialogModel {
   // open library. The file is written when the library is next saved.
   bool DeleteGene(int index);
   // "Add New Group": saves the open library, creates fileName (".dna" added when
-  // missing; folders dropped) holding only "..", and shows the library list.
+  // missing; folders dropped) holding only "..", and shows the library list. An existing
+  // library is not replaced: the user is told and false returned.
   bool CreateLibrary(const std::string& fileName);
   // Writes the open library's entries; true when none is open.
   bool SaveLibrary();

@@ -69,6 +69,8 @@ TEST(GeneLibrary, DialogBrowsesAddsAndDeletes) {
   ASSERT_TRUE(dialog.CreateLibrary("/somewhere/else/mine"));
   EXPECT_EQ(ReadEntries(ctx.dir.File("user/mine.dna")), std::vector<std::string>{".."});
   EXPECT_EQ(dialog.Entries(), (std::vector<std::string>{"Shipped.dna", "mine.dna"}));
+  EXPECT_FALSE(dialog.CreateLibrary("Shipped"));  // never emptied by a new group
+  EXPECT_EQ(ctx.Messages().MessageTexts().back(), "The library Shipped.dna already exists.");
 
   dialog.Select(0);  // the shipped library opens from the program folder
   EXPECT_EQ(dialog.Title(), "Mutaflux : Shipped");
