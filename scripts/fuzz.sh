@@ -3,12 +3,13 @@
 # $TESSEL_FUZZ_BUILD_DIR) and runs one of them for SECONDS (default 60): the project
 # reader unless --target says otherwise.
 #
-#   scripts/fuzz.sh [--target project_reader|image_reader|svg_import|brush_reader] [SECONDS] [-- LIBFUZZER OPTIONS...]
+#   scripts/fuzz.sh [--target project_reader|image_reader|svg_import|brush_reader|library_files] [SECONDS] [-- LIBFUZZER OPTIONS...]
 #
 # Seeds of project_reader are small projects made by tessel-make-samples --fuzz-seeds
 # plus data/Samples; those of image_reader are small images of every format made by
 # make_image_seeds; those of svg_import are the files in fuzz/svg_seeds/; those of
-# brush_reader are small brushes and libraries made by tessel-make-brushes --fuzz-seeds.
+# brush_reader are small brushes and libraries made by tessel-make-brushes --fuzz-seeds;
+# those of library_files are the shipped styles, objects and gene libraries of data/.
 # The growing corpus stays in build-fuzz/corpus/<target>/. Crashing inputs are written
 # to $TESSEL_FUZZ_ARTIFACTS (default build-fuzz/artifacts/); replay one with
 #   build-fuzz/fuzz/<target>_fuzz FILE
@@ -22,7 +23,7 @@ if [ "${1:-}" = "--target" ]; then
   shift 2 || { echo "fuzz.sh: --target needs a name (see --help)" >&2; exit 2; }
 fi
 case "$target" in
-  project_reader|image_reader|svg_import|brush_reader) ;;
+  project_reader|image_reader|svg_import|brush_reader|library_files) ;;
   *) echo "fuzz.sh: unknown target '$target' (see --help)" >&2; exit 2 ;;
 esac
 
@@ -55,6 +56,8 @@ elif [ "$target" = svg_import ]; then
   options=(-dict=fuzz/svg.dict -max_len=65536)
 elif [ "$target" = brush_reader ]; then
   ASAN_OPTIONS=detect_leaks=0 "$build_dir/tools/tessel-make-brushes" --fuzz-seeds "$seeds"
+elif [ "$target" = library_files ]; then
+  cp data/Styles/Lib1/*.sty data/Objects/Basic/Object1.obj data/*.dna "$seeds/"
 else
   ASAN_OPTIONS=detect_leaks=0 "$build_dir/fuzz/make_image_seeds" "$seeds"
 fi

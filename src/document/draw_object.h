@@ -114,6 +114,11 @@ class CDrawObject : public CObjectFields {
   // A copy of the present state without frame flags: a plain record.
   std::unique_ptr<CDrawObject> MakeFrameCopy() const;
 
+  // True when the other object renders to the same bitmap: every stored field that the
+  // render reads is equal, bitmap layers included. Position, name, visibility, group and
+  // frame bookkeeping, multimedia parameters and package bytes do not count.
+  bool RendersLike(const CDrawObject& other) const;
+
   // Renders the object into m_bitmap (and m_shadowBitmap); maskOnly stops after the
   // shape. progress may be null.
   void RenderObject(bool maskOnly, RenderProgress* progress);

@@ -174,6 +174,7 @@ LoadResult LoadProjectFile(CVellumDoc& doc, const std::string& path) {
   doc = std::move(loaded);
   doc.m_pathName = path;
   doc.m_modified = false;
+  doc.ResetUndo();
   return result;
 }
 

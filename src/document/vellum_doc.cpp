@@ -44,6 +44,7 @@ void CVellumDoc::OnNewDocument() {
   m_height = p.GetInt("Settings", "DefHeight", 300);
   m_background = 0xFFFFFF;
   m_embedTextures = p.GetInt("Settings", "STexture", 0);
+  ResetUndo();
 }
 
 CVellumDoc::ObjectList::iterator CVellumDoc::Find(const CDrawObject* object) {

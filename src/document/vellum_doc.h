@@ -71,9 +71,31 @@ class CVellumDoc {
   int32_t m_cropSet = 0;
   int32_t m_backupBusy = 0;
 
+  // Undo and redo snapshots of the object list, newest first. The head of the undo
+  // list always equals the current state; snapshots live in memory only.
+  std::list<std::vector<uint8_t>> m_undoList;
+  std::list<std::vector<uint8_t>> m_redoList;
+
   // Run-time state.
   bool m_modified = false;
   std::string m_pathName;  // file the document was loaded from or saved to
+
+  // Undo (undo_history.cpp). SaveUndo records the object list after a completed change:
+  // nothing when m_undoLevels is below 1; otherwise the oldest snapshot is dropped when
+  // the undo list already holds more than m_undoLevels, the new one becomes the head and
+  // the redo list is emptied. ResetUndo empties both lists and records the first
+  // snapshot of a new or opened document, so that it cannot be undone past that state.
+  void SaveUndo();
+  void ResetUndo();
+  bool CanUndo() const { return m_undoList.size() > 1; }
+  bool CanRedo() const { return !m_redoList.empty(); }
+  // Undo steps back to the previous snapshot, Redo forward again; both return false and
+  // change nothing when not possible. The objects are replaced by new ones (views must
+  // drop their selection); objects whose uid and rendering fields are unchanged keep
+  // their rendered bitmaps. *rendered (when given) receives the number of objects that
+  // had to be rendered again.
+  bool Undo(int* rendered = nullptr);
+  bool Redo(int* rendered = nullptr);
 
   // A new document: crop cleared, canvas from "Settings"/"DefWidth", "DefHeight",
   // white background, texture embedding from "STexture".
