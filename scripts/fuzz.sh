@@ -3,11 +3,12 @@
 # $TESSEL_FUZZ_BUILD_DIR) and runs one of them for SECONDS (default 60): the project
 # reader unless --target says otherwise.
 #
-#   scripts/fuzz.sh [--target project_reader|image_reader] [SECONDS] [-- LIBFUZZER OPTIONS...]
+#   scripts/fuzz.sh [--target project_reader|image_reader|rich_jpeg] [SECONDS] [-- LIBFUZZER OPTIONS...]
 #
 # Seeds of project_reader are small projects made by tessel-make-samples --fuzz-seeds
 # plus data/Samples; those of image_reader are small images of every format made by
-# make_image_seeds. The growing corpus stays in build-fuzz/corpus/<target>/. Crashing
+# make_image_seeds; those of rich_jpeg are those projects exported as Editable Rich JPG
+# by tessel-cli. The growing corpus stays in build-fuzz/corpus/<target>/. Crashing
 # inputs are written to $TESSEL_FUZZ_ARTIFACTS (default build-fuzz/artifacts/); replay
 # one with
 #   build-fuzz/fuzz/<target>_fuzz FILE
@@ -21,7 +22,7 @@ if [ "${1:-}" = "--target" ]; then
   shift 2 || { echo "fuzz.sh: --target needs a name (see --help)" >&2; exit 2; }
 fi
 case "$target" in
-  project_reader|image_reader) ;;
+  project_reader|image_reader|rich_jpeg) ;;
   *) echo "fuzz.sh: unknown target '$target' (see --help)" >&2; exit 2 ;;
 esac
 
@@ -49,6 +50,17 @@ if [ "$target" = project_reader ]; then
   ASAN_OPTIONS=detect_leaks=0 "$build_dir/tools/tessel-make-samples" --fuzz-seeds "$seeds"
   cp data/Samples/*.tsl "$seeds/"
   options=(-dict=fuzz/project_file.dict)
+elif [ "$target" = rich_jpeg ]; then
+  projects=$build_dir/seeds/rich_jpeg_projects
+  mkdir -p "$projects"
+  ASAN_OPTIONS=detect_leaks=0 "$build_dir/tools/tessel-make-samples" --fuzz-seeds "$projects"
+  cp data/Samples/*.tsl "$projects/"
+  for p in "$projects"/*.tsl; do
+    ASAN_OPTIONS=detect_leaks=0 TESSEL_USER_HOME=$build_dir/seeds TESSEL_CONFIG=$build_dir/seeds/Tessel.ini \
+      "$build_dir/src/tessel-cli" export -q "$p" "$seeds/$(basename "$p" .tsl).jpg" --type rjpg --quality 10 \
+      || true
+  done
+  options=(-dict=fuzz/rich_jpeg.dict)
 else
   ASAN_OPTIONS=detect_leaks=0 "$build_dir/fuzz/make_image_seeds" "$seeds"
 fi

@@ -6,6 +6,7 @@
 #include "cli/cli_commands.h"
 #include "document/project_file.h"
 #include "document/vellum_doc.h"
+#include "export/open_document.h"
 
 namespace tessel::cli {
 
@@ -29,7 +30,8 @@ bool LoadProject(CVellumDoc& doc, const std::string& path) {
     App().Messages().Message("Cannot open " + path, MsgButtons::kOk);
     return false;
   }
-  return LoadProjectFile(doc, path) == LoadResult::kLoaded;
+  // Rich JPG files carry a project; plain JPEG pictures open as a bitmap object.
+  return OpenDocumentFile(doc, path) == LoadResult::kLoaded;
 }
 
 }  // namespace tessel::cli

@@ -31,5 +31,7 @@ int RunMutaflux(CliArgs& args, const CliOptions& opt);
 int RunMask(CliArgs& args, const CliOptions& opt);
 // filter IN OUT.png NAME [key=value ...] | filter --list: a bitmap filter or tweak effect.
 int RunFilter(CliArgs& args, const CliOptions& opt);
+// export IN OUT --type T [options]: the document through the export engine.
+int RunExport(CliArgs& args, const CliOptions& opt);
 
 }  // namespace tessel::cli

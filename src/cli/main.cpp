@@ -32,6 +32,25 @@ constexpr char kUsage[] =
     "                              are clamped to each parameter's range; seed=N seeds random\n"
     "                              marks. Unknown names or keys are bad usage.\n"
     "  filter --list               Print every filter with its parameters, ranges and defaults.\n"
+    "  export IN OUT --type TYPE [OPTIONS]\n"
+    "                              Export the document as the Export dialog does. IN is a project\n"
+    "                              or an Editable Rich JPG. TYPE is one of jpeg, bmp, png, png8\n"
+    "                              (palette PNG), pngt (RGBA PNG), rjpg (Editable Rich JPG: a JPEG\n"
+    "                              that carries the project), tga, hires (the document rendered\n"
+    "                              --scale N times larger, JPEG or PNG by OUT's extension).\n"
+    "      --quality N             JPEG quality 0-100 (default 95).\n"
+    "      --progressive --grayscale --subsampling\n"
+    "                              Progressive JPEG, grey JPEG, every component sampled 1 x 1.\n"
+    "      --size WxH              Output size (0 keeps a side; each at most 1.5 x the canvas).\n"
+    "      --keep-aspect           The height follows the width.\n"
+    "      --filter F              box, bilinear (default), bicubic, hamming or blackman.\n"
+    "      --sharpen N             Sharpen the output, 0-100.\n"
+    "      --colors N              bmp, png8: reduce to N colours (at most 256); a BMP of 16\n"
+    "                              or fewer colours is 4-bit.\n"
+    "      --dither D              none, diffusion or fs (Floyd-Steinberg, default).\n"
+    "      --background RRGGBB     Background colour (default FFFFFF).\n"
+    "      --alpha-mask --negative Grey from the alpha (inverted with --negative).\n"
+    "      --scale N               Render scale of hires, 1-16 (default 2).\n"
     "\n"
     "Options:\n"
     "  -q                          Do not print status lines.\n"
@@ -55,6 +74,7 @@ constexpr CommandEntry kCommands[] = {
     {"mutaflux", tessel::cli::RunMutaflux},
     {"mask", tessel::cli::RunMask},
     {"filter", tessel::cli::RunFilter},
+    {"export", tessel::cli::RunExport},
 };
 
 }  // namespace

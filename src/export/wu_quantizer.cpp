@@ -1,9 +1,11 @@
 // Palette choice after Xiaolin Wu, "Efficient Statistical Computations for Optimal
 // Color Quantization" (Graphics Gems II): a 32-level-per-channel histogram with its
 // cumulative moments, then repeated cuts of the box whose split lowers the summed
-// squared error most. Each palette colour is the mean of the pixels in its box.
+// squared error most. Each palette colour starts at the mean of the pixels in its box
+// and is then settled by a few k-means rounds over the histogram cells.
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <memory>
 
 #include "export/colour_quantizer.h"
@@ -112,7 +114,12 @@ bool Cut(Box& a, Box& b, const Moments& m) {
   return true;
 }
 
-void BuildMoments(const uint8_t* rgb, size_t count, Moments& m) {
+// The per-cell pixel count and channel sums before they become cumulative.
+struct Cell {
+  int64_t w, r, g, b;
+};
+
+void BuildMoments(const uint8_t* rgb, size_t count, Moments& m, std::vector<Cell>* cells) {
   for (size_t i = 0; i < count; ++i, rgb += 3) {
     const size_t k = At((rgb[0] >> kShift) + 1, (rgb[1] >> kShift) + 1, (rgb[2] >> kShift) + 1);
     const int r = rgb[0], g = rgb[1], b = rgb[2];
@@ -122,6 +129,8 @@ void BuildMoments(const uint8_t* rgb, size_t count, Moments& m) {
     m.b[k] += b;
     m.m2[k] += double(r * r + g * g + b * b);
   }
+  for (size_t k = 0; k < kCells; ++k)
+    if (m.w[k] > 0) cells->push_back({m.w[k], m.r[k], m.g[k], m.b[k]});
   // Cumulative sums over the three axes, one axis at a time.
   for (int r = 1; r < kSide; ++r)
     for (int g = 1; g < kSide; ++g)
@@ -159,6 +168,32 @@ bool ExactPalette(const uint8_t* rgb, size_t count, int colours, CPalette& out) 
   return true;
 }
 
+// A few rounds of k-means over the histogram cells (each cell at its pixels' mean,
+// weighted by its count): every cell goes to its nearest palette colour, then every
+// colour moves to the mean of its cells. Wu's cuts are axis-aligned; this lets the
+// colours settle where the pixels are and lowers the error further.
+void Refine(const std::vector<Cell>& cells, std::vector<std::array<double, 3>>& colours) {
+  constexpr int kRounds = 3;
+  std::vector<std::array<double, 4>> sums(colours.size());
+  for (int round = 0; round < kRounds; ++round) {
+    std::fill(sums.begin(), sums.end(), std::array<double, 4>{0, 0, 0, 0});
+    for (const Cell& c : cells) {
+      const double w = double(c.w), r = c.r / w, g = c.g / w, b = c.b / w;
+      size_t best = 0;
+      double bestDist = 1e30;
+      for (size_t i = 0; i < colours.size(); ++i) {
+        const double dr = r - colours[i][0], dg = g - colours[i][1], db = b - colours[i][2];
+        const double d = dr * dr + dg * dg + db * db;
+        if (d < bestDist) bestDist = d, best = i;
+      }
+      sums[best][0] += double(c.r), sums[best][1] += double(c.g), sums[best][2] += double(c.b), sums[best][3] += w;
+    }
+    for (size_t i = 0; i < colours.size(); ++i)
+      if (sums[i][3] > 0)
+        for (int k = 0; k < 3; ++k) colours[i][size_t(k)] = sums[i][size_t(k)] / sums[i][3];
+  }
+}
+
 }  // namespace
 
 void CPalette::PadTo(int count) {
@@ -173,7 +208,8 @@ CPalette ChoosePalette(const uint8_t* rgb, size_t count, int colours) {
   palette.entries.clear();
 
   auto moments = std::make_unique<Moments>();
-  BuildMoments(rgb, count, *moments);
+  std::vector<Cell> cells;
+  BuildMoments(rgb, count, *moments, &cells);
   std::vector<Box> boxes(static_cast<size_t>(colours));
   std::vector<double> variance(static_cast<size_t>(colours), 0.0);
   boxes[0] = {0, kSide - 1, 0, kSide - 1, 0, kSide - 1};
@@ -192,12 +228,16 @@ CPalette ChoosePalette(const uint8_t* rgb, size_t count, int colours) {
       if (variance[size_t(i)] > variance[size_t(next)]) next = i;
     if (variance[size_t(next)] <= 0.0) break;
   }
+  std::vector<std::array<double, 3>> means;
   for (int i = 0; i < n; ++i) {
     const Box& c = boxes[size_t(i)];
-    const int64_t w = Vol(c, moments->w);
-    if (w <= 0) continue;
-    auto mean = [&](const std::vector<int64_t>& m) { return uint8_t((Vol(c, m) + w / 2) / w); };
-    palette.entries.insert(palette.entries.end(), {mean(moments->b), mean(moments->g), mean(moments->r), 0});
+    const double w = double(Vol(c, moments->w));
+    if (w > 0) means.push_back({Vol(c, moments->r) / w, Vol(c, moments->g) / w, Vol(c, moments->b) / w});
+  }
+  Refine(cells, means);
+  for (const auto& c : means) {
+    auto byte = [](double v) { return uint8_t(std::clamp(std::lround(v), 0L, 255L)); };
+    palette.entries.insert(palette.entries.end(), {byte(c[2]), byte(c[1]), byte(c[0]), 0});
   }
   return palette;
 }
