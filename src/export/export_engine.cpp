@@ -112,7 +112,12 @@ bool CExportEngine::ExportRaster(bool doWrite, const std::string& target) {
   const std::vector<uint8_t> bytes = Encode(&error);
   if (bytes.empty()) return error.empty() ? false : Fail(error);
   if (!WriteFileSafely(target, bytes.data(), bytes.size(), &error, !doWrite)) return Fail(error);
-  if (doWrite) return true;
+  if (doWrite) {
+    // The written file becomes the document's last export path.
+    m_doc.m_exportPath = target;
+    App().Profile().WriteString(kSection, "Path", target);
+    return true;
+  }
   if (m_settings.type == ExportType::kJpeg || m_settings.type == ExportType::kRichJpeg) {
     App().Profile().WriteInt(kSection, "Gray", m_settings.grayscale ? 1 : 0);
     App().Profile().WriteInt(kSection, "Prog", m_settings.progressive ? 1 : 0);

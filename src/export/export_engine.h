@@ -38,7 +38,8 @@ class CExportEngine {
 
   // Exports with the current settings. With doWrite false the file goes to "export.tmp"
   // in the user folder, is read back into Preview() and its size goes to SizeText();
-  // with doWrite true it goes to path. Failures are shown to the user and return false;
+  // with doWrite true it goes to path, which becomes the document's last export path and
+  // the profile's `Export`/`Path`. Failures are shown to the user and return false;
   // nothing is written then.
   bool Export(bool doWrite, const std::string& path = "");
 

@@ -1,5 +1,5 @@
 // Mapping pixels to their nearest palette colour (squared RGB distance). The colour
-// cube is split into 16 x 16 x 16 cells; the first pixel that falls into a cell builds
+// cube is split into 32 x 32 x 32 cells; the first pixel that falls into a cell builds
 // the cell's candidate list: the palette colours that can be nearest to some point of
 // the cell (those whose least distance to the cell is within the smallest greatest
 // distance of any colour). Every search is then exact over a handful of candidates.
@@ -13,7 +13,7 @@ namespace tessel {
 
 namespace {
 
-constexpr int kCellBits = 4;
+constexpr int kCellBits = 5;
 constexpr int kCellsPerSide = 1 << kCellBits;
 constexpr int kCellShift = 8 - kCellBits;
 constexpr int kCellSize = 1 << kCellShift;

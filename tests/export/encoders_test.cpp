@@ -47,7 +47,7 @@ TEST(Encoders, LosslessFormatsRoundTripExactly) {
 TEST(Encoders, PaletteFilesRoundTripAndLayOutTheirTables) {
   const int w = 9, h = 5;
   std::vector<uint8_t> rgb;
-  for (int i = 0; i < w * h; ++i) rgb.insert(rgb.end(), {uint8_t(i % 5 * 50), uint8_t(i % 3 * 100), uint8_t(i % 2 * 200)});
+  for (int i = 0; i < w * h; ++i) rgb.insert(rgb.end(), {uint8_t(i % 4 * 80), uint8_t(i % 3 * 100), 7});  // 12 colours
   CPalette palette;
   std::vector<uint8_t> indices;
   ASSERT_TRUE(ReduceColours(rgb.data(), w, h, 256, DitherMode::kNone, palette, indices));

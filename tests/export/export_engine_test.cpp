@@ -48,7 +48,6 @@ TEST(ExportSource, AlphaMaskNegativeAndColourCorrection) {
 class ExportEngineTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    context_ = test::ContextIn(dir_.Path());
     source_.width = 40;
     source_.height = 30;
     source_.rgb = test::SmoothPicture(40, 30);
@@ -60,7 +59,8 @@ class ExportEngineTest : public ::testing::Test {
     return e;
   }
   test::TempDir dir_;
-  std::unique_ptr<CAppContext> context_;
+  // Made before the document, whose fields take their defaults from the profile.
+  std::unique_ptr<CAppContext> context_ = test::ContextIn(dir_.Path());
   CVellumDoc doc_;
   CExportSource source_;
 };

@@ -3,6 +3,7 @@
 #include <climits>
 #include <cmath>
 #include <random>
+#include <tuple>
 
 #include "export/colour_quantizer.h"
 #include "export_test_util.h"
@@ -34,14 +35,41 @@ TEST(Quantizer, FewColoursAreKeptExactlyInBlueGreenRedReservedEntries) {
   EXPECT_FALSE(ReduceColours(rgb.data(), 0, 2, 256, DitherMode::kNone, palette, indices));
 }
 
+// A uniform palette of levels^3 colours: the baseline a good palette must beat.
+CPalette UniformPalette(int levels) {
+  CPalette p;
+  for (int r = 0; r < levels; ++r)
+    for (int g = 0; g < levels; ++g)
+      for (int b = 0; b < levels; ++b)
+        p.entries.insert(p.entries.end(), {uint8_t(b * 255 / (levels - 1)), uint8_t(g * 255 / (levels - 1)),
+                                           uint8_t(r * 255 / (levels - 1)), 0});
+  return p;
+}
+
 TEST(Quantizer, WuPaletteKeepsTheErrorSmall) {
   const int w = 160, h = 120;
-  const auto rgb = test::SmoothPicture(w, h);
-  for (auto [colours, bound] : {std::pair{256, 4.0}, std::pair{64, 8.0}, std::pair{16, 16.0}}) {
-    const CPalette palette = ChoosePalette(rgb.data(), rgb.size() / 3, colours);
-    EXPECT_EQ(palette.Count(), colours);
-    const auto plain = MapToPalette(rgb.data(), w, h, palette, DitherMode::kNone);
-    EXPECT_LT(MeanError(rgb, plain, palette), bound) << colours;
+  // A plane through the colour cube: red across, green down, blue their mean. n colours
+  // tile its area of about 1.22 x 255^2 in patches whose mean error per channel is near
+  // a quarter of their side, 3.5 levels for 256: the bounds leave a quarter to spare.
+  std::vector<uint8_t> plane(size_t(w * h * 3));
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      uint8_t* p = &plane[size_t(y * w + x) * 3];
+      p[0] = uint8_t(x * 255 / (w - 1)), p[1] = uint8_t(y * 255 / (h - 1)), p[2] = uint8_t((p[0] + p[1]) / 2);
+    }
+  const auto folded = test::SmoothPicture(w, h);  // blue folds over ten times: a hard case
+  for (auto [colours, levels, bound] : {std::tuple{256, 6, 4.5}, std::tuple{64, 4, 9.0}, std::tuple{27, 3, 14.0}}) {
+    for (const std::vector<uint8_t>* rgb : std::initializer_list<const std::vector<uint8_t>*>{&plane, &folded}) {
+      const CPalette palette = ChoosePalette(rgb->data(), rgb->size() / 3, colours);
+      EXPECT_EQ(palette.Count(), colours);
+      const double wu = MeanError(*rgb, MapToPalette(rgb->data(), w, h, palette, DitherMode::kNone), palette);
+      const CPalette uniform = UniformPalette(levels);
+      const double base = MeanError(*rgb, MapToPalette(rgb->data(), w, h, uniform, DitherMode::kNone), uniform);
+      EXPECT_LT(wu, 0.75 * base) << colours << (rgb == &plane ? " plane" : " folded");
+      if (rgb == &plane) {
+        EXPECT_LT(wu, bound) << colours;
+      }
+    }
   }
 }
 

@@ -13,9 +13,10 @@ TEST(Resampler, ExactValuesOnSmallRows) {
   EXPECT_EQ(Resample(src.data(), 4, 1, 1, 2, 1, ResampleFilter::kBox), Row({15, 40}));
   // Bilinear shrinking: the triangle widened to 2 pixels gives weights 3/7, 3/7, 1/7.
   EXPECT_EQ(Resample(src.data(), 4, 1, 1, 2, 1, ResampleFilter::kBilinear), Row({17, 37}));
-  // Bicubic (Catmull-Rom) doubling 0, 100: -7.03 clamps to 0, then 20.3, 79.7, 100.
+  // Bicubic (Catmull-Rom) doubling 0, 100 with the edge pixels repeated: the ring of
+  // the kernel at the step gives -7.03 (clamped to 0), 20.3, 79.7 and 107.03.
   const auto two = Row({0, 100});
-  EXPECT_EQ(Resample(two.data(), 2, 1, 1, 4, 1, ResampleFilter::kBicubic), Row({0, 20, 80, 100}));
+  EXPECT_EQ(Resample(two.data(), 2, 1, 1, 4, 1, ResampleFilter::kBicubic), Row({0, 20, 80, 107}));
   // The same along columns, three channels.
   const auto column = Row({10, 10, 10, 20, 20, 20, 30, 30, 30, 50, 50, 50});
   EXPECT_EQ(Resample(column.data(), 1, 4, 3, 1, 2, ResampleFilter::kBox), Row({15, 15, 15, 40, 40, 40}));

@@ -21,7 +21,6 @@ void Put32(std::vector<uint8_t>& v, size_t at, uint32_t x) {
 class RichJpegTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    context_ = test::ContextIn(dir_.Path());
     doc_.OnNewDocument();
     doc_.NewObject()->CreateStar(10, 10, 60, 60, 5, 2.0);
     doc_.ObjectAt(0)->m_color = 0x123456;
@@ -37,7 +36,8 @@ class RichJpegTest : public ::testing::Test {
     return OpenDocumentFile(into, path);
   }
   test::TempDir dir_;
-  std::unique_ptr<CAppContext> context_;
+  // Made before the document, whose fields take their defaults from the profile.
+  std::unique_ptr<CAppContext> context_ = test::ContextIn(dir_.Path());
   CVellumDoc doc_;
   std::vector<uint8_t> jpeg_;
 };
