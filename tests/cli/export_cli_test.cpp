@@ -83,6 +83,7 @@ TEST_F(ExportCliTest, EveryTypeWritesAReadableFile) {
   const auto info = Cli("info " + Path("h.jpg") + " --json");
   ASSERT_EQ(info.status, 0) << info.out;
   const auto j = nlohmann::json::parse(info.out);
+  EXPECT_EQ(j["magic"], "QUILLDA5");
   ASSERT_EQ(j["objects"].size(), 1u);
   EXPECT_EQ(j["objects"][0]["m_color"], 0x0000FF);
   EXPECT_NE(j["objects"][0]["m_type"], 3);
