@@ -2,7 +2,8 @@
 // cube is split into 32 x 32 x 32 cells; the first pixel that falls into a cell builds
 // the cell's candidate list: the palette colours that can be nearest to some point of
 // the cell (those whose least distance to the cell is within the smallest greatest
-// distance of any colour). Every search is then exact over a handful of candidates.
+// distance of any colour). Every search is then exact over a handful of candidates,
+// and its answer is kept in a small memo of recent colours.
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
@@ -30,6 +31,20 @@ class CNearestColour {
 
   // Index of the palette colour nearest to (r, g, b), each 0..255.
   int Find(int r, int g, int b) {
+    // Pictures repeat their colours: a small direct-mapped memo of exact answers first.
+    const uint32_t key = uint32_t(r) << 16 | uint32_t(g) << 8 | uint32_t(b);
+    const size_t slot = (key * 2654435761u) >> (32 - kMemoBits);
+    if (m_memoKeys[slot] == key) return m_memoValues[slot];
+    const int found = Search(r, g, b);
+    m_memoKeys[slot] = key;
+    m_memoValues[slot] = uint8_t(found);
+    return found;
+  }
+
+ private:
+  static constexpr int kMemoBits = 16;
+
+  int Search(int r, int g, int b) {
     Cell& cell = m_cells[size_t(((r >> kCellShift) * kCellsPerSide + (g >> kCellShift)) * kCellsPerSide +
                                 (b >> kCellShift))];
     if (!cell.built) Build(cell, r >> kCellShift << kCellShift, g >> kCellShift << kCellShift, b >> kCellShift << kCellShift);
@@ -43,7 +58,6 @@ class CNearestColour {
     return best;
   }
 
- private:
   struct Rgb {
     int r, g, b;
   };
@@ -75,6 +89,9 @@ class CNearestColour {
 
   std::vector<Rgb> m_colours;
   std::vector<Cell> m_cells;
+  // Keys start out of range (no colour is above 0xFFFFFF), so no slot matches at first.
+  std::vector<uint32_t> m_memoKeys = std::vector<uint32_t>(size_t(1) << kMemoBits, 0xFFFFFFFFu);
+  std::vector<uint8_t> m_memoValues = std::vector<uint8_t>(size_t(1) << kMemoBits, 0);
 };
 
 inline int Clamp255(int v) { return v < 0 ? 0 : v > 255 ? 255 : v; }
