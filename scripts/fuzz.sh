@@ -3,13 +3,14 @@
 # $TESSEL_FUZZ_BUILD_DIR) and runs one of them for SECONDS (default 60): the project
 # reader unless --target says otherwise.
 #
-#   scripts/fuzz.sh [--target project_reader|image_reader|svg_import|brush_reader|library_files] [SECONDS] [-- LIBFUZZER OPTIONS...]
+#   scripts/fuzz.sh [--target project_reader|image_reader|svg_import|brush_reader|library_files|rich_jpeg] [SECONDS] [-- LIBFUZZER OPTIONS...]
 #
 # Seeds of project_reader are small projects made by tessel-make-samples --fuzz-seeds
 # plus data/Samples; those of image_reader are small images of every format made by
 # make_image_seeds; those of svg_import are the files in fuzz/svg_seeds/; those of
 # brush_reader are small brushes and libraries made by tessel-make-brushes --fuzz-seeds;
-# those of library_files are the shipped styles, objects and gene libraries of data/.
+# those of library_files are the shipped styles, objects and gene libraries of data/;
+# those of rich_jpeg are those projects exported as Editable Rich JPG by tessel-cli.
 # The growing corpus stays in build-fuzz/corpus/<target>/. Crashing inputs are written
 # to $TESSEL_FUZZ_ARTIFACTS (default build-fuzz/artifacts/); replay one with
 #   build-fuzz/fuzz/<target>_fuzz FILE
@@ -23,7 +24,7 @@ if [ "${1:-}" = "--target" ]; then
   shift 2 || { echo "fuzz.sh: --target needs a name (see --help)" >&2; exit 2; }
 fi
 case "$target" in
-  project_reader|image_reader|svg_import|brush_reader|library_files) ;;
+  project_reader|image_reader|svg_import|brush_reader|library_files|rich_jpeg) ;;
   *) echo "fuzz.sh: unknown target '$target' (see --help)" >&2; exit 2 ;;
 esac
 
@@ -58,6 +59,17 @@ elif [ "$target" = brush_reader ]; then
   ASAN_OPTIONS=detect_leaks=0 "$build_dir/tools/tessel-make-brushes" --fuzz-seeds "$seeds"
 elif [ "$target" = library_files ]; then
   cp data/Styles/Lib1/*.sty data/Objects/Basic/Object1.obj data/*.dna "$seeds/"
+elif [ "$target" = rich_jpeg ]; then
+  projects=$build_dir/seeds/rich_jpeg_projects
+  mkdir -p "$projects"
+  ASAN_OPTIONS=detect_leaks=0 "$build_dir/tools/tessel-make-samples" --fuzz-seeds "$projects"
+  cp data/Samples/*.tsl "$projects/"
+  for p in "$projects"/*.tsl; do
+    ASAN_OPTIONS=detect_leaks=0 TESSEL_USER_HOME=$build_dir/seeds TESSEL_CONFIG=$build_dir/seeds/Tessel.ini \
+      "$build_dir/src/tessel-cli" export -q "$p" "$seeds/$(basename "$p" .tsl).jpg" --type rjpg --quality 10 \
+      || true
+  done
+  options=(-dict=fuzz/rich_jpeg.dict)
 else
   ASAN_OPTIONS=detect_leaks=0 "$build_dir/fuzz/make_image_seeds" "$seeds"
 fi

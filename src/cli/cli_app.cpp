@@ -7,6 +7,7 @@
 #include "document/package.h"
 #include "document/project_file.h"
 #include "document/vellum_doc.h"
+#include "export/open_document.h"
 
 namespace tessel::cli {
 
@@ -30,7 +31,8 @@ bool LoadProject(CVellumDoc& doc, const std::string& path) {
     App().Messages().Message("Cannot open " + path, MsgButtons::kOk);
     return false;
   }
-  if (LoadProjectFile(doc, path) != LoadResult::kLoaded) return false;
+  // Rich JPG files carry a project; plain JPEG pictures open as a bitmap object.
+  if (OpenDocumentFile(doc, path) != LoadResult::kLoaded) return false;
   // The view rebuilds packages stored compacted shortly after opening; so does the CLI.
   if (HasCompactedPackages(doc)) {
     std::vector<std::string> messages;

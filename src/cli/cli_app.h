@@ -22,7 +22,8 @@ struct CliApp {
   explicit CliApp(const CliOptions& opt);
 };
 
-// Loads a project file into doc; false (with the message shown) when it cannot.
+// Loads a project file, an Editable Rich JPG or a JPEG picture into doc; false (with
+// the message shown) when it cannot.
 bool LoadProject(CVellumDoc& doc, const std::string& path);
 
 }  // namespace tessel::cli

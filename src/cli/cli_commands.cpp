@@ -9,6 +9,7 @@
 #include "cli/info_json.h"
 #include "document/project_file.h"
 #include "document/vellum_doc.h"
+#include "export/rich_jpeg.h"
 #include "io/png_writer.h"
 #include "render/compositor.h"
 #include "base/dib_section.h"
@@ -16,10 +17,15 @@
 namespace tessel::cli {
 
 namespace {
-// The magic string at the start of a file, or "" when it cannot be read.
+// The magic string at the start of a project, or "" when it cannot be read. An
+// Editable Rich JPG's project is the one in its trailer.
 std::string ReadMagic(const std::string& path) {
   try {
     CArchive ar = CArchive::FromFile(path);
+    std::vector<uint8_t> project;
+    const auto& bytes = ar.Buffer();
+    if (ExtractRichProject(bytes.data(), bytes.size(), &project) == RichJpegResult::kProject)
+      return CArchive(std::move(project)).ReadString();
     return ar.ReadString();
   } catch (const CArchiveException&) {
     return "";

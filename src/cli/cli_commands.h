@@ -35,5 +35,7 @@ int RunFilter(CliArgs& args, const CliOptions& opt);
 int RunImportSvg(CliArgs& args, const CliOptions& opt);
 // script TEMPLATE.mms IN.tsl BASENAME EXT [-o OUT]: a script generated from a template.
 int RunScript(CliArgs& args, const CliOptions& opt);
+// export IN OUT --type T [options]: the document through the export engine.
+int RunExport(CliArgs& args, const CliOptions& opt);
 
 }  // namespace tessel::cli

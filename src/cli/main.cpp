@@ -39,6 +39,25 @@ constexpr char kUsage[] =
     "                              Fill a script template (.mms file, or a name in the Script\n"
     "                              folders) with the canvas size and the project's buttons,\n"
     "                              images named BASENAME...EXT; print it or write it to OUT.\n"
+    "  export IN OUT --type TYPE [OPTIONS]\n"
+    "                              Export the document as the Export dialog does. IN is a project\n"
+    "                              or an Editable Rich JPG. TYPE is one of jpeg, bmp, png, png8\n"
+    "                              (palette PNG), pngt (RGBA PNG), rjpg (Editable Rich JPG: a JPEG\n"
+    "                              that carries the project), tga, hires (the document rendered\n"
+    "                              --scale N times larger, JPEG or PNG by OUT's extension).\n"
+    "      --quality N             JPEG quality 0-100 (default 95).\n"
+    "      --progressive --grayscale --subsampling\n"
+    "                              Progressive JPEG, grey JPEG, every component sampled 1 x 1.\n"
+    "      --size WxH              Output size (0 keeps a side; each at most 1.5 x the canvas).\n"
+    "      --keep-aspect           The height follows the width.\n"
+    "      --filter F              box, bilinear (default), bicubic, hamming or blackman.\n"
+    "      --sharpen N             Sharpen the output, 0-100.\n"
+    "      --colors N              bmp, png8: reduce to N colours (at most 256); a BMP of 16\n"
+    "                              or fewer colours is 4-bit.\n"
+    "      --dither D              none, diffusion or fs (Floyd-Steinberg, default).\n"
+    "      --background RRGGBB     Background colour (default FFFFFF).\n"
+    "      --alpha-mask --negative Grey from the alpha (inverted with --negative).\n"
+    "      --scale N               Render scale of hires, 1-16 (default 2).\n"
     "\n"
     "Options:\n"
     "  -q                          Do not print status lines.\n"
@@ -64,6 +83,7 @@ constexpr CommandEntry kCommands[] = {
     {"filter", tessel::cli::RunFilter},
     {"import-svg", tessel::cli::RunImportSvg},
     {"script", tessel::cli::RunScript},
+    {"export", tessel::cli::RunExport},
 };
 
 }  // namespace
