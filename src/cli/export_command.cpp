@@ -4,13 +4,17 @@
 // button does, with the dialog's controls given as options.
 #include <cstdio>
 #include <cstdlib>
+#include <strings.h>
 #include <string>
+#include <vector>
 
+#include "base/app_context.h"
 #include "cli/cli_app.h"
 #include "cli/cli_args.h"
 #include "cli/cli_commands.h"
 #include "document/vellum_doc.h"
 #include "export/export_engine.h"
+#include "export/export_module_loader.h"
 #include "export/output_size.h"
 
 namespace tessel::cli {
@@ -23,24 +27,31 @@ struct CliExportType {
   const char* name;
   ExportType type;
   ColourMode colours;
-  bool available;
 };
 
 constexpr CliExportType kExportTypes[] = {
-    {"jpeg", ExportType::kJpeg, ColourMode::kTrueColour, true},
-    {"bmp", ExportType::kBmp, ColourMode::kTrueColour, true},
-    {"png", ExportType::kPng, ColourMode::kTrueColour, true},
-    {"png8", ExportType::kPng, ColourMode::k256, true},
-    {"pngt", ExportType::kPngTransparent, ColourMode::kTrueColour, true},
-    {"rjpg", ExportType::kRichJpeg, ColourMode::kTrueColour, true},
-    {"tga", ExportType::kTga, ColourMode::kTrueColour, true},
-    {"hires", ExportType::kHighResolution, ColourMode::kTrueColour, true},
-    // TODO(lead): wire after merging the PSD writer, SVG export and export modules:
-    // "psd" -> ExportType::kPsd, "svg" -> ExportType::kSvg, and one entry per module
-    // (ExportType::kFirstModule + n, listed from modules/*.exp).
-    {"psd", ExportType::kPsd, ColourMode::kTrueColour, false},
-    {"svg", ExportType::kSvg, ColourMode::kTrueColour, false},
+    {"jpeg", ExportType::kJpeg, ColourMode::kTrueColour},
+    {"bmp", ExportType::kBmp, ColourMode::kTrueColour},
+    {"png", ExportType::kPng, ColourMode::kTrueColour},
+    {"png8", ExportType::kPng, ColourMode::k256},
+    {"pngt", ExportType::kPngTransparent, ColourMode::kTrueColour},
+    {"rjpg", ExportType::kRichJpeg, ColourMode::kTrueColour},
+    {"tga", ExportType::kTga, ColourMode::kTrueColour},
+    {"hires", ExportType::kHighResolution, ColourMode::kTrueColour},
+    {"psd", ExportType::kPsd, ColourMode::kTrueColour},
+    {"svg", ExportType::kSvg, ColourMode::kTrueColour},
 };
+
+// The export type of a module named (in any letter case) like a module file, or false.
+bool FindModuleType(const std::string& name, ExportType* type) {
+  const std::vector<CExportModuleFile> modules = FindExportModules(ExportModuleFolders(App().Paths()));
+  for (size_t i = 0; i < modules.size(); ++i)
+    if (strcasecmp(modules[i].name.c_str(), name.c_str()) == 0) {
+      *type = ExportType(int(ExportType::kFirstModule) + int(i));
+      return true;
+    }
+  return false;
+}
 
 constexpr struct {
   const char* name;
@@ -100,13 +111,17 @@ int RunExport(CliArgs& args, const CliOptions& opt) {
   if (pos.size() != 2) return UsageError("export takes a project file and an output file");
   if (!typeName) return UsageError("export needs --type");
 
+  CliApp app(opt);
+  CExportSettings s;
   const CliExportType* type = nullptr;
   for (const auto& t : kExportTypes)
     if (*typeName == t.name) type = &t;
-  if (!type) return UsageError("unknown export type " + *typeName);
-  CExportSettings s;
-  s.type = type->type;
-  s.colourMode = type->colours;
+  if (type) {
+    s.type = type->type;
+    s.colourMode = type->colours;
+  } else if (!FindModuleType(*typeName, &s.type)) {
+    return UsageError("unknown export type " + *typeName);
+  }
   if (filterName) {
     bool found = false;
     for (const auto& f : kFilters)
@@ -134,12 +149,6 @@ int RunExport(CliArgs& args, const CliOptions& opt) {
   s.alphaMaskOnly = alphaMask;
   s.negative = negative;
   s.renderScale = int(scale.value_or(s.renderScale));
-  if (!type->available) {
-    std::fprintf(stderr, "tessel-cli: export type %s is not available yet.\n", type->name);
-    return kExitFailure;
-  }
-
-  CliApp app(opt);
   CVellumDoc doc;
   if (!LoadProject(doc, pos[0])) return kExitFailure;
   // Without --background the picture keeps the document's own background.

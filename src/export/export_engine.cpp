@@ -11,10 +11,13 @@
 #include "codecs/image_reader.h"
 #include "document/vellum_doc.h"
 #include "export/colour_quantizer.h"
+#include "export/export_module_loader.h"
 #include "export/high_resolution.h"
+#include "export/psd_writer.h"
 #include "export/raster_encoders.h"
 #include "export/resampler.h"
 #include "export/rich_jpeg.h"
+#include "export/svg_export.h"
 #include "filters/bitmap_filters.h"
 
 namespace tessel {
@@ -74,24 +77,57 @@ bool CExportEngine::Export(bool doWrite, const std::string& path) {
       std::string error;
       return RenderHighResolution(m_doc, m_settings, path, &error) || Fail(error);
     }
-    // TODO(lead): the PSD writer (kPsd) and SVG export (kSvg) are wired here after
-    // their branches merge; modules (kFirstModule and above) likewise.
-    case ExportType::kPsd: return Fail("Adobe Photoshop export is not available in this build");
-    case ExportType::kSvg: return Fail("SVG export is not available in this build");
+    // Layers and vectors have no picture to preview; they are written as they are.
+    case ExportType::kPsd: {
+      if (!doWrite) return true;
+      std::string error;
+      return WritePsd(m_doc, path, &error) || Fail(error);
+    }
+    case ExportType::kSvg: {
+      if (!doWrite) return true;
+      std::string error;
+      return ExportSvg(m_doc, path, &error) || Fail(error);
+    }
     default: break;
   }
-  if (int(m_settings.type) >= int(ExportType::kFirstModule))
-    return Fail("Export modules are not available in this build");
   if (m_source.Empty()) return false;
   try {
+    if (int(m_settings.type) >= int(ExportType::kFirstModule)) return doWrite ? ExportThroughModule(path) : true;
     return ExportRaster(doWrite, doWrite ? path : PreviewPath());
   } catch (const std::bad_alloc&) {
     return Fail("Not enough memory");
   }
 }
 
-bool CExportEngine::ExportRaster(bool doWrite, const std::string& target) {
-  StoreProfileKeys();
+bool CExportEngine::ExportThroughModule(const std::string& path) {
+  const std::vector<CExportModuleFile> modules = FindExportModules(ExportModuleFolders(App().Paths()));
+  const size_t index = size_t(int(m_settings.type) - int(ExportType::kFirstModule));
+  if (index >= modules.size()) return Fail("There is no export module number " + std::to_string(index + 1));
+  if (!MakeOutput()) return false;
+  CModuleExportImage image;
+  image.rgb = m_output.data();
+  image.width = m_outWidth;
+  image.height = m_outHeight;
+  image.colourMode = int(m_settings.colourMode);
+  image.customColours = m_settings.customColours;
+  image.dither = int(m_settings.dither);
+  // Modules that save 8-bit pictures get the program's own colour reduction.
+  const ExportQuantizer quantize = [](const uint8_t* rgb, int w, int h, int colours, int dither,
+                                      std::vector<uint8_t>& indices, std::vector<uint8_t>& palette) {
+    CPalette chosen;
+    if (!ReduceColours(rgb, w, h, colours, DitherMode(dither), chosen, indices)) return false;
+    chosen.PadTo(kFullPalette);
+    palette = std::move(chosen.entries);
+    return true;
+  };
+  std::string error;
+  if (!ExportWithModule(m_doc, modules[index], path, image, m_settings.background, quantize, &error))
+    return Fail(error);
+  m_doc.m_exportPath = path;
+  return true;
+}
+
+bool CExportEngine::MakeOutput() {
   m_outWidth = m_settings.width > 0 ? m_settings.width : m_source.width;
   m_outHeight = m_settings.height > 0 ? m_settings.height : m_source.height;
   if (m_outWidth == m_source.width && m_outHeight == m_source.height) {
@@ -108,6 +144,12 @@ bool CExportEngine::ExportRaster(bool doWrite, const std::string& target) {
     const CBitmapView dst{m_output.data(), stride, m_outWidth, m_outHeight, 3};
     Sharpen3x3(src, dst, m_settings.sharpen / 2);
   }
+  return true;
+}
+
+bool CExportEngine::ExportRaster(bool doWrite, const std::string& target) {
+  StoreProfileKeys();
+  if (!MakeOutput()) return false;
   std::string error;
   const std::vector<uint8_t> bytes = Encode(&error);
   if (bytes.empty()) return error.empty() ? false : Fail(error);

@@ -56,6 +56,10 @@ class CExportEngine {
 
  private:
   bool ExportRaster(bool doWrite, const std::string& target);
+  // Resizes and sharpens the source into the output picture.
+  bool MakeOutput();
+  // Writes the output picture through the export module of the settings' type.
+  bool ExportThroughModule(const std::string& path);
   // The file bytes of the current raster type, or empty with *error set.
   std::vector<uint8_t> Encode(std::string* error);
   std::vector<uint8_t> EncodeReduced(bool bmp, std::string* error);

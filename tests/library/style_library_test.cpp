@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "base/archive.h"
+#include "base/profile.h"
+#include "base/user_messages.h"
 #include "codecs/image_reader.h"
 #include "document/draw_object.h"
 #include "document/object_attributes.h"
@@ -126,7 +128,9 @@ TEST(Styles, ApplyingCopiesOnlyTheTabsGroup) {
 }
 
 TEST(Styles, PasteAttributesTakesTheWholeLook) {
-  CAppContext app;
+  // The program folder holds the skin, which the render would otherwise drop as missing.
+  CAppContext app(std::make_unique<CProfile>(), std::make_unique<CRecordingMessages>(),
+                  AppPaths(TESSEL_SAMPLES_DIR "/..", ""));
   CDrawObject look, target;
   MakeLook(look);
   target.CreateRectangle(5, 5, 25, 45);
