@@ -8,6 +8,8 @@
 #include "render/bevel.h"
 #include "render/drop_mask.h"
 #include "render/edge_bevels.h"
+#include "render/lens.h"
+#include "render/lens_environment.h"
 #include "render/lights_step.h"
 #include "render/outline.h"
 #include "render/painted_layers.h"
@@ -70,8 +72,9 @@ int PrepareCoverageMask(CDrawObject& o, CCoverageMask& mask) {
 // The render runs its steps in a fixed order, each switched on by the object's fields:
 // size, mask and colour (or the bitmap object's picture), the grey base of "Bump Out",
 // the outline ring, texture and 3D texture, feathering, then (unless only the shape is
-// wanted) the painted layer, transparency, painted transparency, outline, bevel,
-// perspective, drop mask, lights, surface, colour correction and opacity.
+// wanted) the painted layer, transparency, painted transparency, the thick lenses'
+// environment, outline, bevel, perspective, drop mask, lights, surface, colour
+// correction and opacity.
 void CDrawObject::RenderObject(bool maskOnly, RenderProgress* progress) {
   if (m_width < 1 || m_height < 1) return;
   if (m_bitmap.Width() != m_width || m_bitmap.Height() != m_height || m_bitmap.BitsPerPixel() != 32)
@@ -122,6 +125,10 @@ void CDrawObject::RenderObject(bool maskOnly, RenderProgress* progress) {
   Report(progress, 7, "Transparency");
   ApplyTransparencyMap(*this, mask);
   if (!m_paintTransp.IsEmpty()) ApplyPaintedTransparency(*this);
+  if ((m_effect == kLensThickBorder || m_effect == kLensThickCenter) && m_lensEnvironment == 1) {
+    Report(progress, 8, "Calculating Environment");
+    ApplyLensEnvironment(*this);
+  }
   if (m_outlineType > 0) {
     Report(progress, 9, "Adding Outline");
     AddOutline(*this, mask, m_bitmap);

@@ -164,3 +164,36 @@ TEST(ParallelRender, WorkerMessagesWaitForTheMainThread) {
 
 }  // namespace
 }  // namespace tessel
+
+namespace tessel {
+namespace {
+
+TEST(LensEnvironment, ThickLensBendsItsOwnPictureAndKeepsItsShape) {
+  CAppContext app;
+  auto lens = [](int environment, int kind = 17) {
+    auto o = std::make_unique<CDrawObject>();
+    o->m_color = 0x0000FF;
+    o->m_color2 = 0xFF0000;
+    o->m_textureName = "Linear Gradient.tmb";
+    o->m_effect = kind;  // 17 "Thick Border Lens"
+    o->m_effectParam1 = 15;
+    o->m_lensEnvironment = environment;
+    o->CreateCircle(0, 0, 80, 80);
+    return o;
+  };
+  const auto plain = lens(0), bent = lens(1);
+  int changed = 0;
+  for (int y = 0; y < plain->m_height; ++y)
+    for (int x = 0; x < plain->m_width; ++x) {
+      const uint8_t* a = Px(plain->m_bitmap, x, y);
+      const uint8_t* b = Px(bent->m_bitmap, x, y);
+      ASSERT_EQ(a[3], b[3]);  // the shape stays
+      changed += a[0] != b[0] || a[2] != b[2];
+    }
+  EXPECT_GT(changed, 100);
+  // Other kinds have no environment step.
+  EXPECT_TRUE(lens(1, 11)->m_bitmap == lens(0, 11)->m_bitmap);
+}
+
+}  // namespace
+}  // namespace tessel
