@@ -4,7 +4,9 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include <fcntl.h>
 #include <gif_lib.h>
+#include <unistd.h>
 
 #include "module_export.h"
 
@@ -34,14 +36,17 @@ TESSEL_EXPORT int Save8(const char* path, const unsigned char* indices, int widt
   }
   ColorMapObject* map = GifMakeMapObject(PALETTE_ENTRIES, entries);
   int error = 0;
-  GifFileType* gif = map ? EGifOpenFileName(path, false, &error) : NULL;
+  /* giflib would create the file readable by its owner only; a picture is for sharing. */
+  const int fd = map ? open(path, O_WRONLY | O_CREAT | O_TRUNC, 0666) : -1;
+  GifFileType* gif = fd >= 0 ? EGifOpenFileHandle(fd, &error) : NULL;
+  if (fd >= 0 && !gif) close(fd);
   int ok = gif != NULL && EGifPutScreenDesc(gif, width, height, 8, 0, map) == GIF_OK &&
            EGifPutImageDesc(gif, 0, 0, width, height, false, NULL) == GIF_OK;
   for (int y = 0; ok && y < height; ++y)
     ok = EGifPutLine(gif, (GifPixelType*)(indices + (size_t)y * (size_t)width), width) == GIF_OK;
   if (gif && EGifCloseFile(gif, &error) != GIF_OK) ok = 0;
   GifFreeMapObject(map);
-  if (!ok && gif) remove(path);
+  if (!ok && fd >= 0) remove(path);
   return ok;
 }
 

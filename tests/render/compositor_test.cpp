@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "base/app_context.h"
 #include "document/draw_object.h"
 #include "document/vellum_doc.h"
@@ -90,6 +92,27 @@ TEST(BlendModes, AlphaMixesWithTheCanvas) {
   CompositeRow(kBlendNormal, half, clear, 1, false);
   EXPECT_EQ(clear[3], 128);
   EXPECT_EQ(clear[2], 120);
+}
+
+TEST(BlendModes, NormalRowsMatchTheFormulaOverRunsAndEdges) {
+  // Runs of opaque and empty pixels with mixed edges between them, as an object row.
+  std::vector<uint8_t> src(4 * 300), dst(4 * 300), expected;
+  for (int i = 0; i < 300; ++i) {
+    const int a = i < 100 ? 255 : i < 150 ? 0 : (i * 37) % 256;
+    for (int c = 0; c < 3; ++c) src[4 * i + c] = uint8_t(i * 7 + c * 50), dst[4 * i + c] = uint8_t(i * 3 + c * 90);
+    src[4 * i + 3] = uint8_t(a);
+    dst[4 * i + 3] = uint8_t(200 + i % 50);
+  }
+  expected = dst;
+  for (int i = 0; i < 300; ++i) {
+    const int a = src[4 * i + 3];
+    for (int c = 0; c < 3 && a > 0; ++c) {
+      uint8_t& d = expected[4 * i + c];
+      d = uint8_t(int(d * ((255 - a) * 0.00392156862745098) + src[4 * i + c] * (a * 0.00392156862745098)));
+    }
+  }
+  CompositeRow(kBlendNormal, src.data(), dst.data(), 300, true);
+  EXPECT_EQ(dst, expected);  // colours as the formula gives, the canvas alpha untouched
 }
 
 struct Scene {
