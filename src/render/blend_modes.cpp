@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include "render/pixel_math.h"
 
 namespace tessel {
@@ -84,17 +88,37 @@ inline void MixNormal(const uint8_t* s, uint8_t* d) {
 void CompositeNormalRow(const uint8_t* __restrict src, uint8_t* __restrict dst, int count) {
   int i = 0;
   for (; i + kBlock <= count; i += kBlock) {
-    uint32_t s[kBlock], d[kBlock];
-    std::memcpy(s, src + 4 * i, sizeof s);
-    uint32_t all = ~0u, any = 0;
-    for (int k = 0; k < kBlock; ++k) all &= s[k], any |= s[k];
-    if ((all & kAlphaBits) == kAlphaBits) {
-      std::memcpy(d, dst + 4 * i, sizeof d);
-      for (int k = 0; k < kBlock; ++k) d[k] = (d[k] & kAlphaBits) | (s[k] & ~kAlphaBits);
-      std::memcpy(dst + 4 * i, d, sizeof d);
-    } else if (any & kAlphaBits) {
-      for (int k = 0; k < kBlock; ++k) MixNormal(src + 4 * (i + k), dst + 4 * (i + k));
+    const uint8_t* s = src + 4 * i;
+    uint8_t* d = dst + 4 * i;
+#ifdef __SSE2__
+    const __m128i alpha = _mm_set1_epi32(int(kAlphaBits));
+    const __m128i s0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s));
+    const __m128i s1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + 16));
+    const __m128i all = _mm_and_si128(_mm_and_si128(s0, s1), alpha);
+    const __m128i any = _mm_and_si128(_mm_or_si128(s0, s1), alpha);
+    if (_mm_movemask_epi8(_mm_cmpeq_epi8(all, alpha)) == 0xFFFF) {
+      __m128i* out = reinterpret_cast<__m128i*>(d);
+      const __m128i d0 = _mm_loadu_si128(out), d1 = _mm_loadu_si128(out + 1);
+      _mm_storeu_si128(out, _mm_or_si128(_mm_and_si128(d0, alpha), _mm_andnot_si128(alpha, s0)));
+      _mm_storeu_si128(out + 1, _mm_or_si128(_mm_and_si128(d1, alpha), _mm_andnot_si128(alpha, s1)));
+      continue;
     }
+    if (_mm_movemask_epi8(_mm_cmpeq_epi8(any, _mm_setzero_si128())) == 0xFFFF) continue;
+#else
+    uint32_t w[kBlock];
+    std::memcpy(w, s, sizeof w);
+    uint32_t all = ~0u, any = 0;
+    for (int k = 0; k < kBlock; ++k) all &= w[k], any |= w[k];
+    if ((all & kAlphaBits) == kAlphaBits) {
+      uint32_t v[kBlock];
+      std::memcpy(v, d, sizeof v);
+      for (int k = 0; k < kBlock; ++k) v[k] = (v[k] & kAlphaBits) | (w[k] & ~kAlphaBits);
+      std::memcpy(d, v, sizeof v);
+      continue;
+    }
+    if ((any & kAlphaBits) == 0) continue;
+#endif
+    for (int k = 0; k < kBlock; ++k) MixNormal(s + 4 * k, d + 4 * k);
   }
   for (; i < count; ++i) MixNormal(src + 4 * i, dst + 4 * i);
 }
