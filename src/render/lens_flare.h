@@ -28,8 +28,8 @@ struct CFlareSpec {
 
 // Adds the flare's light to the 32-bit bottom-up layer (saturating at 255; alpha is
 // left alone): a white core in a tinted glow, rays, a chromatic ring at the radius and,
-// in mode kFull, ghost discs along the line through the centre at the angle. The same
-// spec always gives the same pixels. Pixels outside the layer are skipped.
+// in mode kFull, ghost discs along the line through the centre at the angle. Equal
+// inputs always give the same pixels. Pixels outside the layer are skipped.
 void DrawFlare(CDIBSection& layer, const CFlareSpec& spec);
 
 // Brings o's flare layer (o.m_layer) up to date for a canvas of canvasW × canvasH:
