@@ -1,12 +1,13 @@
 #include "io/png_writer.h"
 
-#include <png.h>
-
+#include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "base/dib_section.h"
+#include "io/png_encode.h"
 
 namespace tessel {
 
@@ -15,39 +16,19 @@ struct FileCloser {
   void operator()(FILE* f) const { std::fclose(f); }
 };
 
-// Writes rows produced by fill(y, out) for y = 0 (top) .. height - 1.
-template <class Fill>
-bool WritePng(const std::string& path, int width, int height, int colorType, int channels, Fill fill,
-              std::string* error) {
+// Encodes the rows fill(y, out) make, top row first, and writes the file.
+bool WritePng(const std::string& path, int width, int height, PngColour colour,
+              const std::function<void(int, uint8_t*)>& fill, std::string* error) {
+  const std::vector<uint8_t> bytes = EncodePng(width, height, colour, fill, {}, error);
+  if (bytes.empty()) return false;
+  std::unique_ptr<FILE, FileCloser> file(std::fopen(path.c_str(), "wb"));
   auto fail = [&](const std::string& why) {
     if (error) *error = why;
     return false;
   };
-  if (width < 1 || height < 1) return fail("Nothing to write: the picture is empty");
-  std::unique_ptr<FILE, FileCloser> file(std::fopen(path.c_str(), "wb"));
   if (!file) return fail("Cannot create " + path);
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  png_infop info = png ? png_create_info_struct(png) : nullptr;
-  if (!info) {
-    png_destroy_write_struct(&png, nullptr);
-    return fail("Out of memory writing " + path);
-  }
-  std::vector<uint8_t> row(size_t(width) * size_t(channels));
-  if (setjmp(png_jmpbuf(png))) {
-    png_destroy_write_struct(&png, &info);
+  if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size() || std::fflush(file.get()) != 0)
     return fail("Cannot write " + path);
-  }
-  png_init_io(png, file.get());
-  png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), 8, colorType, PNG_INTERLACE_NONE,
-               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  png_write_info(png, info);
-  for (int y = 0; y < height; ++y) {
-    fill(y, row.data());
-    png_write_row(png, row.data());
-  }
-  png_write_end(png, nullptr);
-  png_destroy_write_struct(&png, &info);
-  if (std::fflush(file.get()) != 0 || std::ferror(file.get())) return fail("Cannot write " + path);
   return true;
 }
 }  // namespace
@@ -55,7 +36,7 @@ bool WritePng(const std::string& path, int width, int height, int colorType, int
 bool WritePngGray(const std::string& path, const uint8_t* rows, int width, int height, ptrdiff_t stride,
                   std::string* error) {
   return WritePng(
-      path, width, height, PNG_COLOR_TYPE_GRAY, 1,
+      path, width, height, PngColour::kGray,
       [&](int y, uint8_t* out) { std::copy(rows + y * stride, rows + y * stride + width, out); }, error);
 }
 
@@ -66,7 +47,7 @@ bool WritePngBgra(const std::string& path, const CDIBSection& bitmap, bool withA
   }
   const int channels = withAlpha ? 4 : 3;
   return WritePng(
-      path, bitmap.Width(), bitmap.Height(), withAlpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB, channels,
+      path, bitmap.Width(), bitmap.Height(), withAlpha ? PngColour::kRgba : PngColour::kRgb,
       [&](int y, uint8_t* out) {
         const uint8_t* s = bitmap.RowFromTop(y);
         for (int x = 0; x < bitmap.Width(); ++x, s += 4, out += channels) {
