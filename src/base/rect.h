@@ -34,4 +34,18 @@ struct CPointD {
   double x = 0, y = 0;
 };
 
+// Integer point in canvas or window pixels.
+struct CPoint {
+  int x = 0, y = 0;
+  bool operator==(const CPoint& o) const { return x == o.x && y == o.y; }
+  bool operator!=(const CPoint& o) const { return !(*this == o); }
+};
+
+// Integer size (width, height).
+struct CSize {
+  int cx = 0, cy = 0;
+  bool operator==(const CSize& o) const { return cx == o.cx && cy == o.cy; }
+  bool operator!=(const CSize& o) const { return !(*this == o); }
+};
+
 }  // namespace tessel

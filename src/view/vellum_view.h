@@ -1,0 +1,240 @@
+// CVellumView: the editing view of one document. It keeps the zoom and scroll state,
+// the current tool, the current object and the multi-selection; turns mouse and key
+// input into edits of the document; composes the canvas through an off-screen buffer
+// with a cache of everything below the current object; and lists the overlays to draw
+// over it. It knows its window only through IViewHost, so every gesture can be driven
+// without a display.
+//
+// Input coordinates are window (client) pixels; each handler first maps them to
+// document pixels.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/dib_section.h"
+#include "base/rect.h"
+#include "view/view_commands.h"
+#include "view/view_overlay.h"
+#include "view/view_tool.h"
+#include "view/zoom_view.h"
+
+namespace tessel {
+
+class CDrawObject;
+class CVellumDoc;
+class IViewHost;
+struct CGroup;
+
+// What one paint produced: the composed buffer, where it lies in the document, and the
+// overlays to draw over it.
+struct ViewPaint {
+  bool blank = false;       // nothing to paint (the painting editor paints)
+  bool halftone = false;    // scale below 1: scale the buffer down smoothly
+  bool waitCursor = false;  // a full recomposition of 11 or more objects
+  const CDIBSection* buffer = nullptr;  // 32-bit bottom-up composite, or null
+  CRect bufferRect;         // the document rectangle the buffer covers
+  OverlayList overlays;     // in drawing order
+  int composed = 0;         // objects composed by this paint (for tests and benchmarks)
+};
+
+class CVellumView : public ZoomView {
+ public:
+  // Construction state: select tool, no selection, zoom 1.0 without limits.
+  CVellumView(CVellumDoc& doc, IViewHost& host);
+  ~CVellumView() override;
+  CVellumView(const CVellumView&) = delete;
+  CVellumView& operator=(const CVellumView&) = delete;
+
+  CVellumDoc& Document() { return m_doc; }
+  const CVellumDoc& Document() const { return m_doc; }
+  IViewHost& Host() { return m_host; }
+
+  // ---- Life cycle (vellum_view.cpp) ----
+  // First update: zoom limits 0.02..22.0, logical size = canvas, zoom combo "100%".
+  void OnInitialUpdate();
+  // Document changed: unless hint is 10 the selection is cleared; hint 100 (canvas
+  // size changed) sets the logical size anew. The whole window is repainted.
+  void OnUpdate(int hint);
+  // The client area was resized.
+  void OnSize(CSize client);
+  CSize ClientSize() const override;
+
+  // ---- Input (vellum_view_input.cpp dispatches by tool) ----
+  void OnLButtonDown(CPoint window, ViewKeys keys);
+  void OnMouseMove(CPoint window, ViewKeys keys);
+  void OnLButtonUp(CPoint window, ViewKeys keys);
+  void OnLButtonDblClk(CPoint window, ViewKeys keys);
+  void OnRButtonDown(CPoint window, ViewKeys keys);
+  // Returns true when the window should show the object context menu here.
+  bool OnRButtonUp(CPoint window, ViewKeys keys);
+  void OnRButtonDblClk(CPoint window, ViewKeys keys);
+  // Ctrl+wheel zooms around the pointer; the wheel alone scrolls (Shift: sideways).
+  // delta is in eighths of a degree (120 per notch).
+  void OnWheel(CPoint window, int delta, ViewKeys keys);
+  // Returns true when the view used the key.
+  bool OnKeyDown(ViewKey key, ViewKeys keys);
+  // The cursor for the pointer at window point (updates the hover code).
+  ViewCursor CursorAt(CPoint window, ViewKeys keys);
+  // The scroll bars moved; endScroll is set when the user let go.
+  void OnScroll(CPoint position, bool endScroll);
+
+  // ---- Commands (view_command_dispatch.cpp) ----
+  bool Execute(ViewCommand command);
+  CommandState State(ViewCommand command) const;
+  // The object menu's entries that exist (labels as shown).
+  std::vector<std::string> ContextMenuEntries() const;
+
+  // ---- Painting (view_paint.cpp) ----
+  // Composes the document for the window area clip (window pixels).
+  const ViewPaint& Paint(const CRect& clipWindow);
+  // Sets the full-redraw flag and invalidates the whole window.
+  void RequestFullRedraw();
+  // Drops the below-current cache.
+  void DiscardCache();
+  // Invalidates a document rectangle (mapped to the window).
+  void InvalidateDocument(const CRect& documentRect);
+
+  // ---- Zoom (view_zoom.cpp) ----
+  // The zoom combo selection: index 0..9 is 10%..800%, anything else 100%.
+  void OnZoomCombo(int index);
+  static int ZoomComboPercent(int index);
+
+  // ---- Snapping (view_snap.cpp) ----
+  // Canvas edges (start or end point), grid when on, guidelines when on.
+  CPoint SnapPoint(CPoint point, bool endPoint) const;
+  int SnapToGuidelineX(int x, int offset, int span) const;
+  int SnapToGuidelineY(int y, int offset, int span) const;
+
+  // ---- Selection (view_selection.cpp) ----
+  CDrawObject* CurrentObject() const { return m_current; }
+  const std::vector<CDrawObject*>& MultiSelection() const { return m_multi; }
+  const CGroup* CurrentGroup() const { return m_currentGroup; }
+  // Clears the multi-selection and makes object (or none) current.
+  void SelectObject(CDrawObject* object);
+  void ToggleInMultiSelection(CDrawObject* object);
+  int SelectGroup(const CGroup& group);
+  // Union of the members' effect rectangles grown by 4.
+  CRect SelectionFrame() const;
+  void UpdateStatusForCurrent();
+  // The object at a document point (topmost hit, pixel test unless byRect), or null.
+  CDrawObject* ObjectAtPoint(CPoint point, bool byRect, bool showHint) const;
+  const CGroup* GroupAtPoint(CPoint point) const;
+  // The handle of the current object or the selection frame under a window point.
+  int HandleAt(CPoint window) const;
+  // Marks the current object as chosen from the layers list (next press keeps it).
+  void SetKeepCurrent(bool keep) { m_keepCurrent = keep; }
+
+  // ---- Tool state ----
+  int Tool() const { return m_tool; }
+  void SetTool(int tool);
+  bool Dragging() const { return m_dragging; }
+  int HoverCode() const { return m_hover; }
+
+  // View flags.
+  bool m_snapToGrid = false;
+  bool m_lensesOff = false;
+  bool m_wireframe = false;
+  bool m_onionSkinOnTop = false;
+  bool m_canvasBordersMask = false;
+  // Set while a painting editor runs on an object of this view (code 24).
+  bool m_paintEditorRunning = false;
+  // The application's free-resize preference (bottom-right handle resizes freely).
+  bool m_freeResize = false;
+
+ private:
+  // ---- per-tool gesture handlers (each tool's own file) ----
+  void SelectToolDown(CPoint doc, ViewKeys keys);        // view_select_tool.cpp
+  void SelectToolMove(CPoint doc, ViewKeys keys);
+  void SelectToolUp(CPoint doc, ViewKeys keys);
+  void MoveSelectionMove(CPoint doc, ViewKeys keys);     // view_multi_move.cpp
+  void MoveSelectionUp(CPoint doc, ViewKeys keys);
+  void MarqueeMove(CPoint doc);                          // view_marquee.cpp
+  void MarqueeUp(CPoint doc);
+  void RotateDown(CPoint doc, ViewKeys keys);            // view_rotate_skew.cpp
+  void RotateMove(CPoint doc, ViewKeys keys);
+  void RotateUp(CPoint doc, ViewKeys keys);
+  void SkewDown(CPoint doc, CPoint window, ViewKeys keys);
+  void SkewMove(CPoint doc, ViewKeys keys);
+  void SkewUp(CPoint doc, ViewKeys keys);
+  void ZoomToolDown(CPoint doc);                         // view_zoom.cpp
+  void ZoomToolMove(CPoint doc);
+  void ZoomToolUp(CPoint doc);
+  void GuideDragMove(CPoint doc);                        // view_guidelines.cpp
+  void GuideDragUp(CPoint window, CPoint doc);
+  bool StartGuideDrag(CPoint doc);
+
+  // ---- commands (view_edit_commands.cpp, view_object_commands.cpp, view_clipboard.cpp) ----
+  // Moves the selection one step in direction (dx, dy) of -1, 0, 1: 1 pixel, or the grid
+  // distance when byGrid. Records no undo step.
+  void Nudge(int dx, int dy, bool byGrid);
+  void Align(ViewCommand command);
+  void CenterOnPage();
+  void Flip(bool horizontal);
+  void StackingOrder(ViewCommand command);
+  void SelectNeighbour(bool next);
+  void HideAbove();
+  void ShowAll();
+  void SelectAll();
+  void Group();
+  void Ungroup();
+  void DeleteSelection();
+  void Copy();
+  void Cut();
+  void Paste();
+  void PasteAttributes();
+  void UndoRedo(bool redo);
+  std::vector<CDrawObject*> SelectedObjects() const;  // current object or multi-selection, document order
+
+  // ---- overlays (view_overlays.cpp) ----
+  void AddSelectionOverlays(OverlayList& out);      // handles, frames, running gesture
+  void AddCanvasOverlays(OverlayList& out, const CRect& visibleDoc);  // crop, borders, guides, grid
+
+  // Records an undo step on the document.
+  void SaveUndo();
+  // Invalidates the union of the effect rectangles of an object before and after.
+  void InvalidateObjectChange(const CRect& before, const CDrawObject& object);
+
+  CVellumDoc& m_doc;
+  IViewHost& m_host;
+
+  int m_tool = kToolSelect;
+  bool m_dragging = false;
+  int m_hover = kHandleNone;
+
+  // Selection.
+  CDrawObject* m_current = nullptr;
+  CDrawObject* m_lastPaintedCurrent = nullptr;
+  std::vector<CDrawObject*> m_multi;
+  const CGroup* m_currentGroup = nullptr;
+  bool m_keepCurrent = false;
+
+  // The running gesture.
+  int m_handle = kHandleNone;
+  bool m_firstMove = false;
+  CPoint m_dragOffset;
+  CRect m_gestureRect;      // rubber band, marquee or frame; skew: the four edge offsets
+  CRect m_startRect;
+  CRect m_invalidRect;
+  CPoint m_pressPoint;
+  CPoint m_lastWindow;      // the pointer's last window position
+  int m_rotationAngle = 0;
+  int m_guideIndex = -1;    // guideline being dragged
+  bool m_rightConsumed = false;  // a tool used the right button: no context menu
+
+  // Handle rectangles in window pixels: 1..8, 11, 12 (index 0 unused).
+  CRect m_handleRects[13];
+  // Export crop handles in document pixels (top-left, bottom-right).
+  CRect m_cropHandles[2];
+
+  // Painting.
+  CDIBSection m_paintBuffer;
+  CDIBSection m_belowCache;
+  CSize m_paintSize;
+  bool m_fullRedraw = true;
+  ViewPaint m_paint;
+  CSize m_client;
+};
+
+}  // namespace tessel

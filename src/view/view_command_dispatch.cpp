@@ -1,0 +1,146 @@
+// Routing of the view's commands to their handlers, and what each menu item shows.
+#include "document/draw_object.h"
+#include "document/vellum_doc.h"
+#include "view/vellum_view.h"
+#include "view/view_host.h"
+
+namespace tessel {
+
+namespace {
+constexpr float kZoomStep = 2.0f;
+constexpr int kComboCustom = 10;
+}  // namespace
+
+bool CVellumView::Execute(ViewCommand command) {
+  using C = ViewCommand;
+  switch (command) {
+    case C::kUndo: UndoRedo(false); return true;
+    case C::kRedo: UndoRedo(true); return true;
+    case C::kCut: Cut(); return true;
+    case C::kCopy: Copy(); return true;
+    case C::kPaste: Paste(); return true;
+    case C::kPasteAttributes: PasteAttributes(); return true;
+    case C::kDelete: DeleteSelection(); return true;
+    case C::kSelectAll: SelectAll(); return true;
+    case C::kSnapToGrid:
+      m_snapToGrid = !m_snapToGrid;
+      RequestFullRedraw();
+      return true;
+    case C::kSnapToGuidelines: m_doc.m_snapToGuides = m_doc.m_snapToGuides ? 0 : 1; return true;
+    case C::kBringToFront:
+    case C::kSendToBack:
+    case C::kBringForward:
+    case C::kSendBackward: StackingOrder(command); return true;
+    case C::kAlignLeft:
+    case C::kAlignRight:
+    case C::kAlignTop:
+    case C::kAlignBottom:
+    case C::kAlignCenter: Align(command); return true;
+    case C::kCenterOnPage: CenterOnPage(); return true;
+    case C::kFlipHorizontal: Flip(true); return true;
+    case C::kFlipVertical: Flip(false); return true;
+    case C::kGroup: Group(); return true;
+    case C::kUngroup: Ungroup(); return true;
+    case C::kNextObject: SelectNeighbour(true); return true;
+    case C::kPreviousObject: SelectNeighbour(false); return true;
+    case C::kHideAbove: HideAbove(); return true;
+    case C::kShowAll: ShowAll(); return true;
+    case C::kToolSelect: SetTool(kToolSelect); return true;
+    case C::kToolZoom:
+      if (!m_paintEditorRunning) SetTool(kToolZoom);
+      return true;
+    case C::kToolRotate: SetTool(kToolRotate); return true;
+    case C::kToolSkew: SetTool(kToolSkew); return true;
+    case C::kZoomIn:
+    case C::kZoomOut:
+      if (command == C::kZoomIn)
+        ZoomIn(nullptr, kZoomStep);
+      else
+        ZoomOut(nullptr, kZoomStep);
+      m_host.SetZoomCombo(kComboCustom);
+      DiscardCache();
+      RequestFullRedraw();
+      return true;
+    case C::kOriginalSize:
+      m_host.SetZoomCombo(4);
+      ZoomToPercent(100, nullptr);
+      DiscardCache();
+      RequestFullRedraw();
+      return true;
+    case C::kRenderFull:
+    case C::kRenderLensesOff:
+    case C::kRenderWireframe:
+      if (command == C::kRenderFull) m_lensesOff = m_wireframe = false;
+      if (command == C::kRenderLensesOff) m_lensesOff = true, m_wireframe = false;
+      if (command == C::kRenderWireframe) m_wireframe = true;
+      DiscardCache();
+      RequestFullRedraw();
+      return true;
+    case C::kMateCanvasBorders:
+      m_canvasBordersMask = !m_canvasBordersMask;
+      RequestFullRedraw();
+      return true;
+    case C::kOnionSkinOnTop:
+      m_onionSkinOnTop = !m_onionSkinOnTop;
+      RequestFullRedraw();
+      return true;
+    case C::kPressEsc: return m_paintEditorRunning;
+  }
+  return false;
+}
+
+CommandState CVellumView::State(ViewCommand command) const {
+  using C = ViewCommand;
+  CommandState s;
+  const bool editor = m_paintEditorRunning;
+  const bool any = m_current != nullptr || !m_multi.empty();
+  switch (command) {
+    case C::kUndo: s.enabled = m_doc.CanUndo(); break;
+    case C::kRedo: s.enabled = m_doc.CanRedo(); break;
+    case C::kCut:
+    case C::kCopy:
+    case C::kDelete: s.enabled = any; break;
+    case C::kPaste: s.enabled = true; break;
+    case C::kPasteAttributes: s.enabled = m_current != nullptr; break;
+    case C::kSnapToGrid: s.checked = m_snapToGrid; break;
+    case C::kSnapToGuidelines: s.checked = m_doc.m_snapToGuides != 0; break;
+    case C::kBringToFront:
+    case C::kSendToBack: s.enabled = any; break;
+    case C::kBringForward:
+    case C::kSendBackward: s.enabled = m_current != nullptr; break;
+    case C::kAlignLeft:
+    case C::kAlignRight:
+    case C::kAlignTop:
+    case C::kAlignBottom:
+    case C::kAlignCenter:
+    case C::kGroup: s.enabled = !m_multi.empty(); break;
+    case C::kUngroup: s.enabled = m_currentGroup != nullptr; break;
+    case C::kCenterOnPage: s.enabled = any; break;
+    case C::kFlipHorizontal:
+    case C::kFlipVertical:
+    case C::kNextObject:
+    case C::kPreviousObject:
+    case C::kHideAbove: s.enabled = m_current != nullptr; break;
+    case C::kToolSelect: s.checked = m_tool == kToolSelect; break;
+    case C::kToolZoom: s.checked = m_tool == kToolZoom; break;
+    case C::kToolRotate: s.checked = m_tool == kToolRotate; break;
+    case C::kToolSkew: s.checked = m_tool == kToolSkew; break;
+    case C::kRenderFull: s.checked = !m_lensesOff && !m_wireframe; break;
+    case C::kRenderLensesOff: s.checked = m_lensesOff && !m_wireframe; break;
+    case C::kRenderWireframe: s.checked = m_wireframe; break;
+    case C::kMateCanvasBorders: s.checked = m_canvasBordersMask; break;
+    case C::kOnionSkinOnTop: s.checked = m_onionSkinOnTop; break;
+    default: break;
+  }
+  // While the painting editor runs the tools are off; undo and redo are its own.
+  if (editor && command != C::kUndo && command != C::kRedo && command != C::kPressEsc &&
+      command != C::kZoomIn && command != C::kZoomOut && command != C::kOriginalSize && command != C::kToolZoom)
+    s.enabled = false;
+  return s;
+}
+
+std::vector<std::string> CVellumView::ContextMenuEntries() const {
+  return {"&Copy", "&Paste", "Paste Atributes"};
+}
+
+}  // namespace tessel

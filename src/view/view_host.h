@@ -1,0 +1,53 @@
+// IViewHost: everything the editing view needs from the window that shows it. The Qt
+// canvas widget implements it; tests implement it with a recorder. Coordinates here are
+// window (client) pixels.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "base/rect.h"
+#include "view/view_tool.h"
+
+namespace tessel {
+
+class CDIBSection;
+
+class IViewHost {
+ public:
+  virtual ~IViewHost() = default;
+
+  // The window area that must be painted again (client pixels; may reach outside).
+  virtual void Invalidate(const CRect& clientRect) = 0;
+  // The whole client area must be painted again.
+  virtual void InvalidateAll() = 0;
+  // Holds (true) or releases (false) the mouse for a running gesture.
+  virtual void SetCapture(bool capture) = 0;
+  virtual void SetCursor(ViewCursor cursor) = 0;
+  // Size of the client area in window pixels.
+  virtual CSize ClientSize() const = 0;
+  // The scroll range or position changed: the window updates its scroll bars from the
+  // view's DeviceSize() and ScrollPosition().
+  virtual void ScrollBarsChanged() = 0;
+  // Puts a text into the status line.
+  virtual void Status(const std::string& text) = 0;
+  // The selection or the current object changed: property bars and object bar follow.
+  virtual void SelectionChanged() = 0;
+  // The object list changed (order, names, visibility, count): the layers list follows.
+  virtual void LayersChanged() = 0;
+  // The zoom combo shows entry index (0..10, 10 = "Custom").
+  virtual void SetZoomCombo(int index) = 0;
+
+  // Clipboard. The private object format is a MIME type holding raw bytes; pictures go
+  // as images. Getters return false when the clipboard holds no such data.
+  virtual void SetClipboardData(const std::string& mimeType, const std::vector<uint8_t>& bytes) = 0;
+  virtual bool GetClipboardData(const std::string& mimeType, std::vector<uint8_t>* bytes) = 0;
+  // A 32-bit bottom-up picture from the clipboard.
+  virtual bool GetClipboardImage(CDIBSection* image) = 0;
+};
+
+// The private clipboard format of drawing objects: u32 count, then that many records.
+constexpr char kVelvetlineMime[] = "application/x-velvetline";
+
+}  // namespace tessel
