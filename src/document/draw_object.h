@@ -100,6 +100,17 @@ class CDrawObject : public CObjectFields {
   // a bitmap envelope. Returns false for other kinds.
   bool ConvertToPolynome(bool asEnvelope);
 
+  // Geometric transforms (draw_object_transform.cpp). SetPosition moves the box (no
+  // render). Rotate turns the outline by angle degrees about the box centre and refits
+  // the box around it; a bitmap object turns its picture through m_bitmapAngle. Skew
+  // shifts the top and bottom edges sideways and the right and left edges up and down
+  // by the four offsets in pixels, refitting the box. Mirror flips the outline (or a
+  // bitmap object's picture) about the box centre. Each re-renders the object.
+  void SetPosition(int left, int top);
+  void Rotate(int angle, bool ctrl);
+  void Skew(int top, int right, int bottom, int left);
+  void Mirror(bool horizontal);
+
   // "Break Path" and "Close Path" on the object, refitting the box.
   void BreakPath();
   void ClosePath();
