@@ -42,6 +42,8 @@ void StartDocumentTimers(QObject* owner, CVellumDoc& doc, std::function<void()> 
 QString AskOpenFileName(QWidget* parent);
 // The Save As dialog for projects; the name gets ".tsl" when it has no extension.
 QString AskSaveFileName(QWidget* parent, const QString& suggested);
+// name with ".tsl" appended when it has no extension ("" stays "").
+QString WithProjectExtension(const QString& name);
 
 // ---- document_dialogs.cpp ----
 // Each returns true when the user pressed OK and the document (or profile) changed.
