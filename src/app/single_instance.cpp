@@ -84,11 +84,9 @@ bool ClaimSingleInstance(const QStringList& files, std::function<void(const QStr
   // Only a lock whose process is gone is stale, however old it is.
   lock->setStaleLockTime(0);
   if (!lock->tryLock(0)) {
-    // When the running instance does not answer, this one runs on its own rather than
-    // dropping the user's files.
-    if (SendToRunningInstance(serverName, files)) return false;
-    Listen(serverName + QStringLiteral("-%1").arg(QCoreApplication::applicationPid()), std::move(onFiles));
-    return true;
+    // When the running instance does not answer, this one runs on its own (without
+    // receiving files) rather than dropping the user's files.
+    return !SendToRunningInstance(serverName, files);
   }
   InstanceLock() = std::move(lock);
   Listen(serverName, std::move(onFiles));
