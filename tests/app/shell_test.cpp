@@ -1,5 +1,10 @@
 // The shell's single instance hand-over and the deferred package rebuild.
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QDir>
+#include <QFile>
+#include <QSysInfo>
 #include <QObject>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -37,6 +42,28 @@ class ShellTest : public QObject {
     QVERIFY(!ClaimSingleInstance({}, [](const QStringList&) {}));
     QTRY_COMPARE(received.size(), 2);
     QVERIFY(received.last().isEmpty());
+  }
+
+  // A lock left behind by a crashed run (its process is gone) does not keep the
+  // program from starting.
+  void staleLockOfACrashedRunIsTakenOver() {
+    QTemporaryDir runtime;
+    QVERIFY(runtime.isValid());
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    QFile stale(runtime.filePath(QStringLiteral("tessel-%1.lock").arg(getuid())));
+    QVERIFY(stale.open(QIODevice::WriteOnly));
+    // The pid of a child that has ended: no process runs under it now.
+    const pid_t dead = fork();
+    if (dead == 0) _exit(0);
+    QVERIFY(dead > 0);
+    waitpid(dead, nullptr, 0);
+    stale.write(QByteArray::number(dead) + "\ntessel\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    stale.close();
+    int handedOver = 0;
+    QVERIFY(ClaimSingleInstance({}, [&handedOver](const QStringList&) { ++handedOver; }));
+    // It holds the lock now and listens: the next start hands over to it.
+    QVERIFY(!ClaimSingleInstance({}, [](const QStringList&) {}));
+    QTRY_COMPARE(handedOver, 1);
   }
 
   void compactPackagesAreRebuiltShortlyAfterOpening() {
