@@ -102,7 +102,7 @@ TEST(ZoomView, ZoomToRectangleTakesTheSmallerRatioThroughTheLimits) {
   z.ZoomToRect({100, 100, 300, 200});
   EXPECT_EQ(z.Scale(), 801.0f / 200.0f);
   EXPECT_EQ(z.WindowToDocument(CPoint{400, 300}), (CPoint{200, 150}));
-  z.ZoomToRect({0, 0, 30, 30});  // 26.7 is above the maximum
+  z.ZoomToRect({0, 0, 20, 20});  // 30.05 is above the maximum
   EXPECT_EQ(z.Scale(), 801.0f / 200.0f);
   EXPECT_EQ(z.outOfRange, (std::vector<int>{0}));
 }
