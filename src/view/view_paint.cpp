@@ -68,7 +68,11 @@ const ViewPaint& CVellumView::Paint(const CRect& clipWindow) {
     m_paint.blank = true;
     return m_paint;
   }
-  const CRect clipDoc = WindowToDocument(clipWindow.Normalized()).Normalized().Inflated(1);
+  // Only the client area is ever shown.
+  const CSize client = ClientSize();
+  CRect clip = clipWindow.Normalized();
+  if (client.cx > 0 && client.cy > 0) clip = Intersect(clip, {0, 0, client.cx, client.cy});
+  const CRect clipDoc = WindowToDocument(clip).Normalized().Inflated(1);
   const bool wholeCanvas = Scale() < 1.0f || LensesActive();
   const CRect canvasRect = {0, 0, m_doc.m_width + 1, m_doc.m_height + 1};
   const CRect bufferRect = wholeCanvas ? canvasRect : clipDoc;

@@ -124,6 +124,16 @@ TEST_F(ViewPaintTest, BelowActualSizeTheWholeCanvasIsComposedForHalftoneScaling)
   EXPECT_TRUE(view.Paint(Window()).blank);
 }
 
+TEST_F(ViewPaintTest, ALensNeedsTheWholeCanvasAtTheDocumentOrigin) {
+  CDrawObject* lens = Add(10, 10, 30, 0x00FF00);
+  lens->m_effect = 11;  // "Magnifying Lens" reads the canvas below it
+  const ViewPaint& p = view.Paint({0, 0, 10, 10});
+  EXPECT_FALSE(p.halftone);
+  EXPECT_EQ(p.bufferRect, (CRect{0, 0, 161, 101}));
+  view.m_lensesOff = true;
+  EXPECT_EQ(view.Paint({0, 0, 10, 10}).bufferRect, (CRect{-121, -101, -109, -89}));
+}
+
 TEST_F(ViewPaintTest, CanvasOverlaysFollowTheDocument) {
   doc.m_cropSet = 1;
   doc.m_crop = {10, 10, 10, 40};  // present but empty

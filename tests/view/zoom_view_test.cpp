@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "base/app_context.h"
@@ -155,6 +156,20 @@ TEST_F(ViewZoom, ZoomToolDragZoomsOnlyWhenTwoPixelsEachWay) {
   EXPECT_EQ(view.Scale(), 801.0f / 100.0f);
   EXPECT_EQ(host.zoomCombo, 10);
   EXPECT_EQ(view.WindowToDocument(CPoint{400, 300}), (CPoint{150, 125}));
+}
+
+TEST_F(ViewZoom, CursorsFollowTheTool) {
+  const std::pair<int, ViewCursor> expected[] = {
+      {kToolSelect, ViewCursor::kArrow},     {kToolZoom, ViewCursor::kZoom},
+      {kToolStar, ViewCursor::kCrosshair},   {kToolNewPath, ViewCursor::kCrosshair},
+      {kToolOneButton, ViewCursor::kText},   {kToolPerspective, ViewCursor::kPointEdit},
+      {kToolPencil, ViewCursor::kPencil},    {kToolSkew, ViewCursor::kArrow},
+      {kToolCropResize, ViewCursor::kCrop},  {kToolGuideH, ViewCursor::kConstrainedMove},
+      {kToolMarquee, ViewCursor::kDefault}};
+  for (const auto& [tool, cursor] : expected) {
+    view.SetTool(tool);
+    EXPECT_EQ(host.cursor, cursor) << tool;
+  }
 }
 
 }  // namespace
