@@ -219,6 +219,7 @@ class CVellumView : public ZoomView {
   // Repaints the window strip of a vertical (or horizontal) guideline at position.
   void InvalidateGuideline(bool vertical, int position);
   CRect m_cacheRect;        // the document rectangle the below-current cache covers
+  bool m_cacheWholeCanvas = false;  // the cache was composed at the document's origin
   friend struct ViewCoreTestAccess;  // tests start a guideline drag as the select tool does
 
   CVellumDoc& m_doc;

@@ -81,7 +81,8 @@ const ViewPaint& CVellumView::Paint(const CRect& clipWindow) {
 
   // The cache serves only a current object; it must cover this buffer.
   const bool useCache = m_current != nullptr && !m_wireframe;
-  const bool cacheFits = !m_belowCache.IsEmpty() && Covers(m_cacheRect, bufferRect);
+  const bool cacheFits =
+      !m_belowCache.IsEmpty() && m_cacheWholeCanvas == wholeCanvas && Covers(m_cacheRect, bufferRect);
   const bool redrawAll = m_current != m_lastPaintedCurrent || m_current == nullptr || !cacheFits || m_fullRedraw;
   m_fullRedraw = false;
   m_lastPaintedCurrent = m_current;
@@ -105,6 +106,7 @@ const ViewPaint& CVellumView::Paint(const CRect& clipWindow) {
       if (m_belowCache.Width() != cacheRect.Width() || m_belowCache.Height() != cacheRect.Height())
         m_belowCache.Create(cacheRect.Width(), cacheRect.Height(), 32);
       m_cacheRect = cacheRect;
+      m_cacheWholeCanvas = wholeCanvas;
       PaintBase(m_belowCache, cacheRect, wholeCanvas);
       m_paint.composed = ComposeObjects(m_belowCache, cacheRect, nullptr, m_current);
     }

@@ -132,6 +132,11 @@ TEST_F(ViewPaintTest, ALensNeedsTheWholeCanvasAtTheDocumentOrigin) {
   EXPECT_EQ(p.bufferRect, (CRect{0, 0, 161, 101}));
   view.m_lensesOff = true;
   EXPECT_EQ(view.Paint({0, 0, 10, 10}).bufferRect, (CRect{-121, -101, -109, -89}));
+  view.SelectObject(Add(50, 50, 20, 0xFF0000));
+  EXPECT_EQ(view.Paint({0, 0, 10, 10}).composed, 2);
+  EXPECT_EQ(view.Paint({0, 0, 10, 10}).composed, 1);
+  view.m_lensesOff = false;  // the cache holds the lens drawn plainly
+  EXPECT_EQ(view.Paint({0, 0, 10, 10}).composed, 2);
 }
 
 TEST_F(ViewPaintTest, CanvasOverlaysFollowTheDocument) {
