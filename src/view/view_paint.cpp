@@ -97,21 +97,26 @@ const ViewPaint& CVellumView::Paint(const CRect& clipWindow) {
     m_paintSize = size;
   }
 
-  if (!useCache) {
-    PaintBase(m_paintBuffer, bufferRect, wholeCanvas);
-    m_paint.composed = ComposeObjects(m_paintBuffer, bufferRect, nullptr, nullptr);
-  } else {
-    if (redrawAll) {
-      // The canvas below the current object, over the whole visible area.
-      if (m_belowCache.Width() != cacheRect.Width() || m_belowCache.Height() != cacheRect.Height())
-        m_belowCache.Create(cacheRect.Width(), cacheRect.Height(), 32);
+  bool cached = useCache;
+  if (cached && redrawAll) {
+    // The canvas below the current object, over the whole visible area.
+    const bool sized = m_belowCache.Width() == cacheRect.Width() && m_belowCache.Height() == cacheRect.Height();
+    if (sized || m_belowCache.Create(cacheRect.Width(), cacheRect.Height(), 32)) {
       m_cacheRect = cacheRect;
       m_cacheWholeCanvas = wholeCanvas;
       PaintBase(m_belowCache, cacheRect, wholeCanvas);
       m_paint.composed = ComposeObjects(m_belowCache, cacheRect, nullptr, m_current);
+    } else {
+      DiscardCache();  // too large: compose everything into the buffer
+      cached = false;
     }
+  }
+  if (cached) {
     CopyDocumentPixels(m_paintBuffer, bufferRect, m_belowCache, m_cacheRect);
     m_paint.composed += ComposeObjects(m_paintBuffer, bufferRect, m_current, nullptr);
+  } else {
+    PaintBase(m_paintBuffer, bufferRect, wholeCanvas);
+    m_paint.composed = ComposeObjects(m_paintBuffer, bufferRect, nullptr, nullptr);
   }
   if (Scale() >= 1.0f && m_onionSkinOnTop)
     DrawPicture(m_paintBuffer, bufferRect, m_doc.m_blueprint, m_doc.m_blueprintX, m_doc.m_blueprintY,
