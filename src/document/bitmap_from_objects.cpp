@@ -12,7 +12,6 @@ namespace tessel {
 
 namespace {
 constexpr int kAlphaByte = 3;
-const char* const kBitmapName = "Bitmap";
 const char* const kShadowName = "Shadow";
 
 // Renders the sources (list order) into a new object's image; null when nothing shows.
@@ -71,8 +70,8 @@ CDrawObject* NewBitmapFromObjects(CVellumDoc& doc, const std::vector<CDrawObject
   CRect covered;
   CDrawObject* o = AddPictureObject(doc, sources, 0, &covered);
   if (!o) return nullptr;
-  o->m_name = kBitmapName;
-  MakeBitmapObject(*o, covered.left, covered.top);
+  o->m_name = kConvertedBitmapName;
+  ShowLayerAsBitmapObject(*o, covered.left, covered.top);
   return o;
 }
 
@@ -83,7 +82,7 @@ CDrawObject* BitmapShadowFromObjects(CVellumDoc& doc, const std::vector<CDrawObj
   if (!o) return nullptr;
   BlurAlpha(o->m_layer, kShadowBlurRadius);
   o->m_name = kShadowName;
-  MakeBitmapObject(*o, covered.left + kShadowOffset, covered.top + kShadowOffset);
+  ShowLayerAsBitmapObject(*o, covered.left + kShadowOffset, covered.top + kShadowOffset);
   // The new object is the tail; it moves to just below the lowest source.
   auto lowest = std::find_if(doc.m_objects.begin(), doc.m_objects.end(),
                              [&](const auto& p) { return p.get() == ordered.front(); });

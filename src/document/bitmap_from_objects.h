@@ -17,6 +17,8 @@ class CVellumDoc;
 constexpr int kShadowMargin = 10;
 constexpr double kShadowBlurRadius = 5.0;
 constexpr int kShadowOffset = 5;
+// The name of the bitmap objects made from other objects.
+constexpr char kConvertedBitmapName[] = "Bitmap";
 
 // Blends a 32-bit picture by its alpha over an opaque colour (0x00BBGGRR) into a 24-bit
 // picture of the same size: c = (c * a + colour * (255 - a)) / 255, truncated.

@@ -4,7 +4,16 @@
 
 namespace tessel {
 
-void MakeBitmapObject(CDrawObject& o, int left, int top) {
+std::unique_ptr<CDrawObject> MakeBitmapObject(CDIBSection picture) {
+  if (picture.IsEmpty() || picture.BitsPerPixel() != 32) return nullptr;
+  auto object = std::make_unique<CDrawObject>();
+  object->m_layer = std::move(picture);
+  ShowLayerAsBitmapObject(*object, 0, 0);
+  if (object->m_bitmap.IsEmpty()) return nullptr;
+  return object;
+}
+
+void ShowLayerAsBitmapObject(CDrawObject& o, int left, int top) {
   o.m_type = kTypeBitmap;
   o.m_imageWidth = o.m_layer.Width();
   o.m_imageHeight = o.m_layer.Height();

@@ -144,7 +144,7 @@ CDrawObject* CreatePackage(CVellumDoc& doc, const std::vector<CDrawObject*>& sel
   package->m_packageInfo[0] = package->m_layer.Width();
   package->m_packageInfo[1] = package->m_layer.Height();
   package->m_name = kPackageName;
-  MakeBitmapObject(*package, where.left, where.top);
+  ShowLayerAsBitmapObject(*package, where.left, where.top);
   for (CDrawObject* o : ordered) doc.RemoveObject(o);
   doc.ValidateGroups();
   doc.m_modified = true;

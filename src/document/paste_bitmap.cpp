@@ -1,6 +1,6 @@
 #include "document/paste_bitmap.h"
 
-#include "base/archive.h"
+#include "document/bitmap_from_objects.h"
 #include "document/bitmap_object.h"
 #include "document/draw_object.h"
 #include "document/vellum_doc.h"
@@ -9,16 +9,6 @@
 namespace tessel {
 
 namespace {
-// Fewest bytes one stored object record takes; bounds the count read from the data.
-constexpr uint64_t kMinRecordBytes = 64;
-const char* const kBitmapName = "Bitmap";
-
-std::vector<CDrawObject*> Pointers(const std::vector<std::unique_ptr<CDrawObject>>& objects) {
-  std::vector<CDrawObject*> list;
-  for (const auto& o : objects) list.push_back(o.get());
-  return list;
-}
-
 // A 32-bit copy of a 24- or 32-bit picture (24-bit pixels become opaque).
 CDIBSection To32Bits(const CDIBSection& image) {
   if (image.BitsPerPixel() == 32) return image.Clone();
@@ -33,34 +23,15 @@ CDIBSection To32Bits(const CDIBSection& image) {
 }
 }  // namespace
 
-bool ReadClipboardObjects(const std::vector<uint8_t>& bytes, std::vector<std::unique_ptr<CDrawObject>>* objects) {
-  objects->clear();
-  try {
-    CArchive ar(bytes);
-    const uint32_t count = ar.ReadU32();
-    ar.CheckCount(count, kMinRecordBytes);
-    for (uint32_t i = 0; i < count; ++i) {
-      auto object = std::make_unique<CDrawObject>();
-      object->SerializeFields(ar, false);
-      objects->push_back(std::move(object));
-    }
-  } catch (const CArchiveException&) {
-    objects->clear();
-  }
-  return !objects->empty();
-}
-
-CDrawObject* PasteAsBitmap(CVellumDoc& doc, const std::vector<uint8_t>& clipboard) {
-  std::vector<std::unique_ptr<CDrawObject>> objects;
-  if (!ReadClipboardObjects(clipboard, &objects)) return nullptr;
+CDrawObject* PasteAsBitmap(CVellumDoc& doc, const std::vector<CDrawObject*>& pasted) {
   CDIBSection picture;
-  const CRect covered = RenderObjectsToBitmap(Pointers(objects), picture, {}, doc);
+  const CRect covered = RenderObjectsToBitmap(pasted, picture, {}, doc);
   if (picture.IsEmpty()) return nullptr;
   CDrawObject* o = doc.NewObject();
   o->m_layer = std::move(picture);
-  o->m_name = kBitmapName;
+  o->m_name = kConvertedBitmapName;
   const bool beyond = covered.left >= doc.m_width || covered.top >= doc.m_height;
-  MakeBitmapObject(*o, beyond ? 0 : covered.left, beyond ? 0 : covered.top);
+  ShowLayerAsBitmapObject(*o, beyond ? 0 : covered.left, beyond ? 0 : covered.top);
   return o;
 }
 
@@ -74,14 +45,12 @@ bool PasteImageInside(CDrawObject& target, const CDIBSection& image) {
   return true;
 }
 
-bool PasteObjectsInside(CDrawObject& target, const std::vector<uint8_t>& clipboard, const CVellumDoc& doc) {
-  std::vector<std::unique_ptr<CDrawObject>> objects;
-  if (!ReadClipboardObjects(clipboard, &objects)) return false;
+bool PasteObjectsInside(CDrawObject& target, const std::vector<CDrawObject*>& pasted, const CVellumDoc& doc) {
   CDIBSection picture;
-  if (objects.size() == 1 && objects.front()->IsBitmap())
-    picture = objects.front()->m_layer.Clone();
+  if (pasted.size() == 1 && pasted.front()->IsBitmap())
+    picture = pasted.front()->m_layer.Clone();
   else
-    RenderObjectsToBitmap(Pointers(objects), picture, {}, doc);
+    RenderObjectsToBitmap(pasted, picture, {}, doc);
   return PasteImageInside(target, picture);
 }
 

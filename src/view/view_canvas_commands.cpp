@@ -1,6 +1,7 @@
 // The canvas, blueprint, combine and bitmap-conversion commands of the view. The work
 // itself is done by the document's operations; the view asks for input, shows the
 // messages, records undo steps and sets the selection and the repaint.
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "document/paste_bitmap.h"
 #include "document/vellum_doc.h"
 #include "render/compositor.h"
+#include "view/clipboard_data.h"
 #include "view/vellum_view.h"
 #include "view/view_host.h"
 
@@ -66,6 +68,19 @@ void CopyAsBitmap(CVellumView& view, const std::vector<CDrawObject*>& sources) {
   if (!picture.IsEmpty()) view.Host().SetClipboardImage(picture);
 }
 
+std::vector<CDrawObject*> Pointers(const std::vector<std::unique_ptr<CDrawObject>>& objects) {
+  std::vector<CDrawObject*> list;
+  for (const auto& o : objects) list.push_back(o.get());
+  return list;
+}
+
+// The objects of the private clipboard format, or none.
+std::vector<std::unique_ptr<CDrawObject>> ClipboardObjects(CVellumView& view) {
+  std::vector<uint8_t> bytes;
+  if (!view.Host().GetClipboardData(kVelvetlineMime, &bytes)) return {};
+  return ReadClipboardObjects(bytes, view.Document());
+}
+
 // "XOR" and "Union" of the current object.
 void SetCombineMode(CVellumView& view, int mode) {
   CDrawObject* o = view.CurrentObject();
@@ -81,8 +96,7 @@ bool CVellumView::ExecuteCanvasCommand(ViewCommand command) {
   using C = ViewCommand;
   if (m_paintEditorRunning || !CanvasCommandState(command).enabled) return false;
   // The bitmap conversions work on the current object, else on the multi-selection.
-  const std::vector<CDrawObject*> sources =
-      m_current ? std::vector<CDrawObject*>{m_current} : m_doc.InListOrder(m_multi);
+  const std::vector<CDrawObject*> sources = SelectedObjects();
   switch (command) {
     case C::kTrimCanvas: FinishCanvasChange(*this, m_doc.TrimCanvas(false)); break;
     case C::kTrimCanvasPadding: FinishCanvasChange(*this, m_doc.TrimCanvas(true)); break;
@@ -111,8 +125,9 @@ bool CVellumView::ExecuteCanvasCommand(ViewCommand command) {
     case C::kNewBitmapFromObjects: AdoptNewObject(NewBitmapFromObjects(m_doc, sources)); break;
     case C::kBitmapShadowFromObjects: AdoptNewObject(BitmapShadowFromObjects(m_doc, sources)); break;
     case C::kPasteAsBitmap: {
-      std::vector<uint8_t> bytes;
-      if (m_host.GetClipboardData(kVelvetlineMime, &bytes)) AdoptNewObject(PasteAsBitmap(m_doc, bytes));
+      // The pasted objects only lend their picture; they are dropped afterwards.
+      const std::vector<std::unique_ptr<CDrawObject>> pasted = ClipboardObjects(*this);
+      AdoptNewObject(PasteAsBitmap(m_doc, Pointers(pasted)));
       break;
     }
     case C::kPasteInside: PasteInside(); break;
@@ -202,10 +217,12 @@ void CVellumView::PasteInside() {
   std::vector<uint8_t> bytes;
   CDIBSection image;
   bool pasted = false;
-  if (m_host.GetClipboardData(kVelvetlineMime, &bytes))
-    pasted = PasteObjectsInside(*target, bytes, m_doc);
-  else if (m_host.GetClipboardImage(&image))
+  if (m_host.GetClipboardData(kVelvetlineMime, &bytes)) {
+    const std::vector<std::unique_ptr<CDrawObject>> objects = ReadClipboardObjects(bytes, m_doc);
+    pasted = PasteObjectsInside(*target, Pointers(objects), m_doc);
+  } else if (m_host.GetClipboardImage(&image)) {
     pasted = PasteImageInside(*target, image);
+  }
   if (!pasted) return;
   SaveUndo();
   m_host.SelectionChanged();  // the bars show the new image size

@@ -67,24 +67,4 @@ void CVellumView::SkewMove(CPoint, ViewKeys) {}
 void CVellumView::SkewUp(CPoint, ViewKeys) {}
 void CVellumView::AddSelectionOverlays(OverlayList&) {}
 
-// ---- view_edit_commands.cpp, view_object_commands.cpp, view_clipboard.cpp ----
-void CVellumView::Nudge(int, int, bool) {}
-void CVellumView::Align(ViewCommand) {}
-void CVellumView::CenterOnPage() {}
-void CVellumView::Flip(bool) {}
-void CVellumView::StackingOrder(ViewCommand) {}
-void CVellumView::SelectNeighbour(bool) {}
-void CVellumView::HideAbove() {}
-void CVellumView::ShowAll() {}
-void CVellumView::SelectAll() {}
-void CVellumView::Group() {}
-void CVellumView::Ungroup() {}
-void CVellumView::DeleteSelection() {}
-void CVellumView::Copy() {}
-void CVellumView::Cut() {}
-void CVellumView::Paste() {}
-void CVellumView::PasteAttributes() {}
-void CVellumView::UndoRedo(bool) {}
-std::vector<CDrawObject*> CVellumView::SelectedObjects() const { return {}; }
-
 }  // namespace tessel

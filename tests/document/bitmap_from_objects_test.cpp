@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "base/app_context.h"
-#include "base/archive.h"
 #include "document/bitmap_from_objects.h"
 #include "document/bitmap_test_util.h"
 #include "document/paste_bitmap.h"
@@ -39,13 +38,6 @@ struct Stack {
     return v;
   }
 };
-
-std::vector<uint8_t> ClipboardOf(const std::vector<CDrawObject*>& objects) {
-  CArchive ar;
-  ar.WriteU32(uint32_t(objects.size()));
-  for (CDrawObject* o : objects) o->SerializeFields(ar, false);
-  return ar.TakeBuffer();
-}
 
 TEST(BitmapFromObjects, FlattenBlendsByAlphaOverTheColour) {
   CDIBSection picture;
@@ -108,21 +100,24 @@ TEST(BitmapFromObjects, ShadowLiesJustBelowTheLowestSource) {
 
 TEST(BitmapFromObjects, PasteAsBitmapBeyondTheCanvasMovesToTheOrigin) {
   Stack s;
-  CDrawObject* far = s.Add("far", 500, 20);
-  const std::vector<uint8_t> clip = ClipboardOf({far});
-  const CRect where = EffectRect(*far);
-  s.doc.RemoveObject(far);
-  CDrawObject* pasted = PasteAsBitmap(s.doc, clip);
+  CDrawObject far;
+  far.CreateRectangle(500, 20, 530, 40);  // right of the 400-pixel canvas
+  CDrawObject* pasted = PasteAsBitmap(s.doc, {&far});
   ASSERT_NE(pasted, nullptr);
   EXPECT_EQ(pasted->m_name, "Bitmap");
+  EXPECT_EQ(s.doc.ObjectAt(4), pasted);
   EXPECT_EQ(pasted->m_left, 0);
   EXPECT_EQ(pasted->m_top, 0);
-  EXPECT_EQ(pasted->m_imageWidth, where.Width());
+  EXPECT_EQ(pasted->m_imageWidth, EffectRect(far).Width());
 
-  CDrawObject* near = PasteAsBitmap(s.doc, ClipboardOf({s.b}));
-  ASSERT_NE(near, nullptr);
-  EXPECT_EQ(near->m_left, EffectRect(*s.b).left);
-  EXPECT_EQ(PasteAsBitmap(s.doc, {1, 0, 0}), nullptr);  // damaged data
+  CDrawObject near;
+  near.CreateRectangle(390, 290, 420, 320);  // starts on the canvas: stays
+  CDrawObject* kept = PasteAsBitmap(s.doc, {&near});
+  ASSERT_NE(kept, nullptr);
+  EXPECT_EQ(kept->m_left, EffectRect(near).left);
+  EXPECT_EQ(kept->m_top, EffectRect(near).top);
+  EXPECT_EQ(PasteAsBitmap(s.doc, {}), nullptr);
+  EXPECT_EQ(s.doc.ObjectCount(), 6);
 }
 
 TEST(BitmapFromObjects, PasteInsideTakesThePictureAtItsOwnSize) {
@@ -136,9 +131,9 @@ TEST(BitmapFromObjects, PasteInsideTakesThePictureAtItsOwnSize) {
   EXPECT_EQ(s.a->m_layer.RowFromTop(0)[3], 255);  // a picture without alpha is opaque
 
   CDrawObject* bitmap = AddBitmap(s.doc, 300, 200, 9, 4);
-  EXPECT_TRUE(PasteObjectsInside(*s.b, ClipboardOf({bitmap}), s.doc));
+  EXPECT_TRUE(PasteObjectsInside(*s.b, {bitmap}, s.doc));
   EXPECT_TRUE(s.b->m_layer == bitmap->m_layer);  // a single bitmap gives its own image
-  EXPECT_TRUE(PasteObjectsInside(*s.b, ClipboardOf({bitmap, s.c}), s.doc));
+  EXPECT_TRUE(PasteObjectsInside(*s.b, {bitmap, s.c}, s.doc));
   EXPECT_EQ(s.b->m_imageWidth, EffectRect(*bitmap).Union(EffectRect(*s.c)).Width());
 }
 

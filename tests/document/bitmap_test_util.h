@@ -13,7 +13,7 @@ inline CDrawObject* AddBitmap(CVellumDoc& doc, int left, int top, int width, int
   CDrawObject* o = doc.NewObject();
   o->m_layer.Create(width, height, 32);
   for (size_t i = 3; i < o->m_layer.SizeBytes(); i += 4) o->m_layer.Bits()[i - 1] = 200, o->m_layer.Bits()[i] = 255;
-  MakeBitmapObject(*o, left, top);
+  ShowLayerAsBitmapObject(*o, left, top);
   return o;
 }
 

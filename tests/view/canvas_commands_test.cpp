@@ -6,6 +6,7 @@
 #include "document/bitmap_test_util.h"
 #include "document/vellum_doc.h"
 #include "render/compositor.h"
+#include "view/clipboard_data.h"
 #include "view/vellum_view.h"
 #include "view/view_test_host.h"
 
@@ -172,6 +173,22 @@ TEST(CanvasCommands, BitmapConversionsUseTheCurrentObjectFirst) {
   EXPECT_EQ(shadow->m_name, "Shadow");
   EXPECT_EQ(s.doc.Position(shadow), 0);  // below the lowest source
   EXPECT_TRUE(s.view.MultiSelection().empty());
+  EXPECT_TRUE(s.doc.CanUndo());
+}
+
+TEST(CanvasCommands, PasteAsBitmapTakesTheClipboardObjectsAsOnePicture) {
+  ViewScene s;
+  CDrawObject* a = s.Rect(10, 10, 40, 30);
+  CDrawObject* b = s.Rect(50, 40, 90, 80);
+  const CRect united = EffectRect(*a).Union(EffectRect(*b));
+  s.host.SetClipboardData(kVelvetlineMime, WriteClipboardObjects({a, b}));
+  s.doc.ResetUndo();
+  EXPECT_TRUE(s.view.Execute(C::kPasteAsBitmap));
+  ASSERT_EQ(s.doc.ObjectCount(), 3);
+  CDrawObject* pasted = s.doc.ObjectAt(2);
+  EXPECT_EQ(s.view.CurrentObject(), pasted);
+  EXPECT_TRUE(pasted->IsBitmap());
+  EXPECT_EQ(pasted->GetBoxRect(), united);
   EXPECT_TRUE(s.doc.CanUndo());
 }
 
