@@ -88,6 +88,7 @@ void SetCombineMode(CVellumView& view, int mode) {
   const CRect before = EffectRect(*o);
   o->m_layerFlag = mode;
   o->RenderObject(false, nullptr);
+  view.Document().m_modified = true;
   view.InvalidateDocument(before.Union(EffectRect(*o)));
 }
 }  // namespace

@@ -137,6 +137,18 @@ TEST(CanvasCommands, CombineWithABitmapMemberRecordsAStepAndTellsTheUser) {
   EXPECT_EQ(s.Messages()[0].rfind("Finished....\nHowever the bitmap objects", 0), 0u);
 }
 
+TEST(CanvasCommands, CombineModeOfTheCurrentObject) {
+  ViewScene s;
+  CDrawObject* a = s.Rect(10, 10, 50, 50);
+  EXPECT_FALSE(s.view.State(C::kCombineModeUnion).enabled);
+  s.view.SelectObject(a);
+  EXPECT_TRUE(s.view.State(C::kCombineModeXor).checked);
+  s.view.Execute(C::kCombineModeUnion);
+  EXPECT_EQ(a->m_layerFlag, 1);
+  EXPECT_TRUE(s.view.State(C::kCombineModeUnion).checked);
+  EXPECT_FALSE(s.view.State(C::kCombineModeXor).checked);
+}
+
 TEST(CanvasCommands, CropToObjectLeavesTheBitmapCurrent) {
   ViewScene s;
   CDrawObject* shape = s.Rect(0, 0, 10, 10);
