@@ -1,5 +1,6 @@
-// Making a bitmap object from a picture: opening a plain image and pasting a picture
-// from the clipboard both turn a picture into one drawing object this way.
+// Making a bitmap object from a picture: opening a plain image, pasting a picture from
+// the clipboard, packages and the bitmap conversions all turn a picture into one
+// drawing object this way.
 #pragma once
 
 #include <memory>
@@ -14,5 +15,10 @@ class CDrawObject;
 // (0, 0). Returns null when the picture is empty, of another depth, or cannot be
 // rendered.
 std::unique_ptr<CDrawObject> MakeBitmapObject(CDIBSection picture);
+
+// Makes the object a bitmap object that shows its image (m_layer) in a box of the
+// image's size with its top-left corner at (left, top): m_imageWidth and m_imageHeight
+// take the image's size, and the object is rendered.
+void ShowLayerAsBitmapObject(CDrawObject& object, int left, int top);
 
 }  // namespace tessel

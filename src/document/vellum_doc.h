@@ -111,6 +111,8 @@ class CVellumDoc {
   CDrawObject* PreviousObject(const CDrawObject* object) const;
   CDrawObject* ObjectAt(int position) const;
   CDrawObject* FindByUid(const std::string& uid) const;
+  // The given objects that are in the list, in list order (bottom first).
+  std::vector<CDrawObject*> InListOrder(const std::vector<CDrawObject*>& objects) const;
   int ObjectCount() const { return int(m_objects.size()); }
 
   // Z-order of the selection (in selection order). Each returns true when the order
@@ -131,6 +133,14 @@ class CVellumDoc {
 
   // Canvas operations. Each returns "" on success or the refusal message; a refused
   // operation changes nothing.
+  // Canvas change: everything placed on the canvas (objects, groups, blueprint, guides,
+  // crop region) moves by (-dx, -dy) and the canvas becomes width x height. Refuses a
+  // size the "Size and Color" check refuses. Records no undo step.
+  std::string ChangeCanvas(int dx, int dy, int width, int height);
+  // "Trim Canvas" (with padding: "Trim Canvas+Padding", "Settings"/"Padding" pixels
+  // around the objects): the canvas becomes the union of the objects' visible
+  // rectangles. "Crop Canvas": the canvas becomes the crop region, which is cleared.
+  // Both refuse a result narrower or lower than 5 pixels.
   std::string TrimCanvas(bool withPadding);
   std::string CropCanvas();
   // The check of the "Size and Color" dialog's OK button.

@@ -200,6 +200,17 @@ class CVellumView : public ZoomView {
   // selection, last painted current object) and the current group.
   void ForgetObjects();
 
+  // ---- canvas, blueprint, combine and bitmap commands (view_canvas_commands.cpp) ----
+  bool ExecuteCanvasCommand(ViewCommand command);
+  CommandState CanvasCommandState(ViewCommand command) const;
+  // Empties the selection without looking at its objects, which may be gone.
+  void ForgetSelection();
+  void CropToObject();
+  void Combine(int mode);
+  // The new object of a bitmap conversion becomes current, with its undo step.
+  void AdoptNewObject(CDrawObject* created);
+  void PasteInside();
+
   // ---- overlays (view_overlays.cpp) ----
   void AddSelectionOverlays(OverlayList& out);      // handles, frames, running gesture
   void AddCanvasOverlays(OverlayList& out, const CRect& visibleDoc);  // crop, borders, guides, grid
