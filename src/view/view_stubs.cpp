@@ -42,31 +42,6 @@ void CVellumView::GuideDragUp(CPoint, CPoint) {}
 bool CVellumView::StartGuideDrag(CPoint) { return false; }
 void CVellumView::AddCanvasOverlays(OverlayList&, const CRect&) {}
 
-// ---- view_selection.cpp, view_select_tool.cpp, view_multi_move.cpp, view_marquee.cpp,
-//      view_rotate_skew.cpp, view_selection_overlays.cpp ----
-void CVellumView::SelectObject(CDrawObject* object) { m_current = object; m_multi.clear(); }
-void CVellumView::ToggleInMultiSelection(CDrawObject*) {}
-int CVellumView::SelectGroup(const CGroup&) { return 0; }
-CRect CVellumView::SelectionFrame() const { return {}; }
-void CVellumView::UpdateStatusForCurrent() {}
-CDrawObject* CVellumView::ObjectAtPoint(CPoint, bool, bool) const { return nullptr; }
-const CGroup* CVellumView::GroupAtPoint(CPoint) const { return nullptr; }
-int CVellumView::HandleAt(CPoint) const { return 0; }
-void CVellumView::SelectToolDown(CPoint, ViewKeys) {}
-void CVellumView::SelectToolMove(CPoint, ViewKeys) {}
-void CVellumView::SelectToolUp(CPoint, ViewKeys) {}
-void CVellumView::MoveSelectionMove(CPoint, ViewKeys) {}
-void CVellumView::MoveSelectionUp(CPoint, ViewKeys) {}
-void CVellumView::MarqueeMove(CPoint) {}
-void CVellumView::MarqueeUp(CPoint) {}
-void CVellumView::RotateDown(CPoint, ViewKeys) {}
-void CVellumView::RotateMove(CPoint, ViewKeys) {}
-void CVellumView::RotateUp(CPoint, ViewKeys) {}
-void CVellumView::SkewDown(CPoint, CPoint, ViewKeys) {}
-void CVellumView::SkewMove(CPoint, ViewKeys) {}
-void CVellumView::SkewUp(CPoint, ViewKeys) {}
-void CVellumView::AddSelectionOverlays(OverlayList&) {}
-
 // ---- view_edit_commands.cpp, view_object_commands.cpp, view_clipboard.cpp ----
 void CVellumView::Nudge(int, int, bool) {}
 void CVellumView::Align(ViewCommand) {}
