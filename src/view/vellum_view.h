@@ -151,7 +151,8 @@ class CVellumView : public ZoomView {
   void SelectToolDown(CPoint doc, ViewKeys keys);        // view_select_tool.cpp
   void SelectToolMove(CPoint doc, ViewKeys keys);
   void SelectToolUp(CPoint doc, ViewKeys keys);
-  // Select tool helpers (view_select_tool.cpp, view_selection.cpp).
+  // Select tool helpers (view_select_tool.cpp; the drag of the current object, with
+  // SelectToolMove and SelectToolUp, in view_object_drag.cpp; handles in view_selection.cpp).
   bool StartCropDrag(CPoint doc);                        // code 19 from a crop handle
   void StartObjectDrag(CPoint doc, int handle);          // drag of the current object
   void StartFrameDrag(CPoint doc, int handle);           // code 20 on the selection frame

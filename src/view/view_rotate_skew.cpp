@@ -5,7 +5,6 @@
 
 #include "document/draw_object.h"
 #include "document/vellum_doc.h"
-#include "render/compositor.h"
 #include "view/vellum_view.h"
 #include "view/view_host.h"
 #include "view/view_selection_geometry.h"
