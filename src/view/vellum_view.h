@@ -9,6 +9,7 @@
 // document pixels.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -205,6 +206,18 @@ class CVellumView : public ZoomView {
   void PasteAttributes();
   void UndoRedo(bool redo);
   std::vector<CDrawObject*> SelectedObjects() const;  // current object or multi-selection, document order
+  // Removes and destroys the selected objects, empties the selection and repaints;
+  // records no undo step. Returns the number removed.
+  int RemoveSelected();
+  // Paste of the private object format; returns false (document unchanged) when the
+  // bytes hold no readable object.
+  bool PasteObjects(const std::vector<uint8_t>& bytes);
+  // Paste of a picture as a new bitmap object centred on the canvas; returns false
+  // (document unchanged) when no object can be made from it.
+  bool PasteImage(CDIBSection picture);
+  // Clears every pointer the view keeps into the object list (current object, multi-
+  // selection, last painted current object) and the current group.
+  void ForgetObjects();
 
   // ---- overlays (view_overlays.cpp) ----
   void AddSelectionOverlays(OverlayList& out);      // handles, frames, running gesture

@@ -42,24 +42,4 @@ void CVellumView::GuideDragUp(CPoint, CPoint) {}
 bool CVellumView::StartGuideDrag(CPoint) { return false; }
 void CVellumView::AddCanvasOverlays(OverlayList&, const CRect&) {}
 
-// ---- view_edit_commands.cpp, view_object_commands.cpp, view_clipboard.cpp ----
-void CVellumView::Nudge(int, int, bool) {}
-void CVellumView::Align(ViewCommand) {}
-void CVellumView::CenterOnPage() {}
-void CVellumView::Flip(bool) {}
-void CVellumView::StackingOrder(ViewCommand) {}
-void CVellumView::SelectNeighbour(bool) {}
-void CVellumView::HideAbove() {}
-void CVellumView::ShowAll() {}
-void CVellumView::SelectAll() {}
-void CVellumView::Group() {}
-void CVellumView::Ungroup() {}
-void CVellumView::DeleteSelection() {}
-void CVellumView::Copy() {}
-void CVellumView::Cut() {}
-void CVellumView::Paste() {}
-void CVellumView::PasteAttributes() {}
-void CVellumView::UndoRedo(bool) {}
-std::vector<CDrawObject*> CVellumView::SelectedObjects() const { return {}; }
-
 }  // namespace tessel
