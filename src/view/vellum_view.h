@@ -126,6 +126,9 @@ class CVellumView : public ZoomView {
   int HandleAt(CPoint window) const;
   // Marks the current object as chosen from the layers list (next press keeps it).
   void SetKeepCurrent(bool keep) { m_keepCurrent = keep; }
+  // The skew tool's handle (1 top, 2 right, 3 bottom, 4 left) of the current object
+  // under a window point, or 0.
+  int SkewHandleAt(CPoint window) const;
 
   // ---- Tool state ----
   int Tool() const { return m_tool; }
@@ -149,6 +152,22 @@ class CVellumView : public ZoomView {
   void SelectToolDown(CPoint doc, ViewKeys keys);        // view_select_tool.cpp
   void SelectToolMove(CPoint doc, ViewKeys keys);
   void SelectToolUp(CPoint doc, ViewKeys keys);
+  // Select tool helpers (view_select_tool.cpp; the drag of the current object, with
+  // SelectToolMove and SelectToolUp, in view_object_drag.cpp; handles in view_selection.cpp).
+  bool StartCropDrag(CPoint doc);                        // code 19 from a crop handle
+  void StartObjectDrag(CPoint doc, int handle);          // drag of the current object
+  void StartFrameDrag(CPoint doc, int handle);           // code 20 on the selection frame
+  void StartMarquee(CPoint doc);                         // code 16
+  bool PressOnMultiSelection(CPoint doc, ViewKeys keys); // true when the press ended
+  CRect ResizedRect(CPoint doc, ViewKeys keys) const;    // the pending rect of a handle drag
+  // Snaps an edge coordinate to the grid and the guidelines: a leading (left or top)
+  // edge with offset border and span, a trailing edge with offset -border.
+  int SnapEdge(int value, int border, int span, bool vertical, bool leading) const;
+  // Handle rectangles in window pixels of the current object or the selection frame.
+  void ComputeHandleRects(CRect (&rects)[13]) const;
+  void ComputeSkewHandleRects(CRect (&rects)[5]) const;
+  // Invalidates a document rectangle together with the handles around it.
+  void InvalidateWithHandles(const CRect& documentRect);
   void MoveSelectionMove(CPoint doc, ViewKeys keys);     // view_multi_move.cpp
   void MoveSelectionUp(CPoint doc, ViewKeys keys);
   void MarqueeMove(CPoint doc);                          // view_marquee.cpp
