@@ -48,6 +48,19 @@ bool TurnImage(CDrawObject& o, int degrees) {
   return true;
 }
 
+// The painted transparency follows the box: resamples it to the new box (w x h), whose
+// pixels newToOld maps into the old box. Outside the old box it becomes transparent,
+// which is where the moved picture is transparent too.
+void MovePaintedTransparency(CDrawObject& o, const CAffine& newToOld, int w, int h) {
+  CDIBSection& transp = o.m_paintTransp;
+  if (transp.IsEmpty() || transp.BitsPerPixel() != 32 || o.m_width < 1 || o.m_height < 1) return;
+  CDIBSection moved;
+  if (!moved.Create(w, h, 32)) return;
+  const CAffine toTransp = CAffine::Scaling(double(transp.Width()) / o.m_width, double(transp.Height()) / o.m_height);
+  WarpBilinear32(transp, moved, newToOld.Then(toTransp));
+  transp = std::move(moved);
+}
+
 bool HasImage(const CDrawObject& o) { return !o.m_layer.IsEmpty() && o.m_layer.BitsPerPixel() == 32; }
 }  // namespace
 
@@ -64,6 +77,11 @@ void RotateBitmapObject(CDrawObject& o, int degrees, bool intoPixels) {
   const CSize box = TurnedBounds(picture.x, picture.y, angle);
   if (!CDIBSection::SizeAllowed(box.cx, box.cy, 32)) return;
   if (intoPixels && !TurnImage(o, angle)) return;
+  MovePaintedTransparency(o,
+                          CAffine::Translation(-box.cx / 2.0, -box.cy / 2.0)
+                              .Then(CAffine::Rotation(-degrees, {0, 0}))
+                              .Then(CAffine::Translation(o.m_width / 2.0, o.m_height / 2.0)),
+                          box.cx, box.cy);
   o.m_bitmapAngle = intoPixels ? 0 : angle;
   o.m_left = RoundToInt(o.m_left + (o.m_width - box.cx) / 2.0);
   o.m_top = RoundToInt(o.m_top + (o.m_height - box.cy) / 2.0);
@@ -93,6 +111,7 @@ bool SkewBitmapObject(CDrawObject& o, int top, int right, int bottom, int left) 
                                .Then(CAffine::Scaling(sx, sy));
   WarpBilinear32(o.m_layer, skewed, toSource);
   o.m_layer = std::move(skewed);
+  MovePaintedTransparency(o, CAffine::Translation(box.left, box.top).Then(unskew), boxW, boxH);
   o.m_left += box.left;
   o.m_top += box.top;
   o.AllocateBitmaps(boxW, boxH);

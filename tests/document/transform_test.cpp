@@ -191,6 +191,19 @@ TEST(BitmapRotate, QuarterTurnMovesEveryPixelExactly) {
   EXPECT_TRUE(o.m_bitmap == o.m_layer);
 }
 
+TEST(BitmapRotate, PaintedTransparencyTurnsWithThePicture) {
+  CAppContext app;
+  CDrawObject o;
+  MakePicture(o, 4, 3);
+  o.m_paintTransp.Create(4, 3, 32);
+  std::fill(o.m_paintTransp.Bits(), o.m_paintTransp.Bits() + o.m_paintTransp.SizeBytes(), uint8_t(255));
+  o.m_paintTransp.RowFromTop(0)[4 * 3 + 3] = 0;  // the top-right pixel is painted away
+  o.Rotate(90, false);
+  EXPECT_EQ(Pixel(o.m_bitmap, 0, 0)[3], 0);
+  EXPECT_EQ(Pixel(o.m_bitmap, 2, 0)[3], 255);
+  EXPECT_EQ(Pixel(o.m_bitmap, 0, 3)[3], 255);
+}
+
 TEST(BitmapRotate, CtrlTurnsTheImageItself) {
   CAppContext app;
   CDrawObject o, reference;
