@@ -85,6 +85,17 @@ bool CVellumView::Execute(ViewCommand command) {
       RequestFullRedraw();
       return true;
     case C::kPressEsc: return m_paintEditorRunning;
+    // Creation tools
+    case C::kToolRectangle:
+    case C::kToolCircle:
+    case C::kToolRoundRect:
+    case C::kToolStar:
+    case C::kToolNewPath:
+    case C::kToolPencil:
+    case C::kToolArrow:
+    case C::kToolExportCrop:
+    case C::kToolText:
+    case C::kToolImage: ChooseCreationTool(command); return true;
   }
   return false;
 }
@@ -130,6 +141,17 @@ CommandState CVellumView::State(ViewCommand command) const {
     case C::kRenderWireframe: s.checked = m_wireframe; break;
     case C::kMateCanvasBorders: s.checked = m_canvasBordersMask; break;
     case C::kOnionSkinOnTop: s.checked = m_onionSkinOnTop; break;
+    // Creation tools
+    case C::kToolRectangle:
+    case C::kToolCircle:
+    case C::kToolRoundRect:
+    case C::kToolStar:
+    case C::kToolNewPath:
+    case C::kToolPencil:
+    case C::kToolArrow:
+    case C::kToolExportCrop:
+    case C::kToolText:
+    case C::kToolImage: s.checked = m_tool == CreationToolOf(command); break;
     default: break;
   }
   // While the painting editor runs the tools are off; undo and redo are its own.

@@ -50,6 +50,17 @@ const std::vector<CommandInfo>& ViewCommandTable() {
       {C::kMateCanvasBorders, "view.mate-borders", "Mate Canvas Borders", "Mate Canvas Borders", "", "View"},
       {C::kOnionSkinOnTop, "view.onion-skin-top", "Onion Skin on Top", "Onion Skin on Top", "", "View"},
       {C::kPressEsc, "view.escape", "Press Esc", "Press Esc", "Esc", ""},
+      // Creation tools
+      {C::kToolRectangle, "tool.rectangle", "Rectangle", "Rectangle", "", "Tools"},
+      {C::kToolCircle, "tool.circle", "Circle", "Circle", "", "Tools"},
+      {C::kToolRoundRect, "tool.rounded-rectangle", "Rounded Rectangle", "Rounded Rectangle", "", "Tools"},
+      {C::kToolStar, "tool.star", "Star", "Star", "", "Tools"},
+      {C::kToolNewPath, "tool.path", "Make New Path", "New Line/Path", "", "Tools"},
+      {C::kToolPencil, "tool.pencil", "Draw Free Path", "Pencil", "", "Tools"},
+      {C::kToolArrow, "tool.arrow", "Draw Arrow", "Draw Arrow Line", "", "Tools"},
+      {C::kToolExportCrop, "tool.export-crop", "Select Export Crop Region", "Export Crop", "", "Tools"},
+      {C::kToolText, "tool.text", "Polynome Artistic Text", "Artistic Text", "", "Tools"},
+      {C::kToolImage, "tool.image", "Image", "Insert Image from File", "", "Tools"},
   };
   return table;
 }

@@ -54,6 +54,17 @@ enum class ViewCommand {
   kOnionSkinOnTop,
   // Keyboard only
   kPressEsc,
+  // Creation tools
+  kToolRectangle,
+  kToolCircle,
+  kToolRoundRect,
+  kToolStar,
+  kToolNewPath,
+  kToolPencil,
+  kToolArrow,
+  kToolExportCrop,
+  kToolText,
+  kToolImage,
 };
 
 struct CommandInfo {
