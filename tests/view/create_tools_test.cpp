@@ -5,8 +5,10 @@
 
 #include "base/app_context.h"
 #include "base/dib_section.h"
+#include "base/user_messages.h"
 #include "document/draw_object.h"
 #include "document/vellum_doc.h"
+#include "export/svg_import.h"
 #include "io/png_writer.h"
 #include "test_util.h"
 #include "view/vellum_view.h"
@@ -326,6 +328,37 @@ TEST_F(CreateTools, NewObjectsTakeTheDefaultsOfTheirKind) {
   EXPECT_EQ(bitmap.m_name, "pic.png");
   EXPECT_EQ(bitmap.GetBoxRect(), (CRect{30, 40, 37, 45}));
   EXPECT_EQ(bitmap.m_color, CObjectFields().m_color);  // bitmaps keep their own look
+  EXPECT_EQ(view->Tool(), kToolSelect);
+}
+
+TEST_F(CreateTools, ImageToolPlacesAnSvgDrawingAtThePressAndRefusesUnreadableFiles) {
+  test::TempDir dir;
+  const std::string svg = dir.File("shapes.SVG");
+  test::WriteText(svg, "<?xml version=\"1.0\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100\" "
+                       "height=\"100\"><rect x=\"10\" y=\"20\" width=\"30\" height=\"40\"/>"
+                       "<circle cx=\"50\" cy=\"50\" r=\"10\"/></svg>\n");
+  CVellumDoc plain;
+  ASSERT_TRUE(ImportSvg(svg, plain, false, nullptr, nullptr));
+  ASSERT_EQ(plain.ObjectCount(), 2);
+
+  const size_t before = UndoSteps();
+  host.imageFile = svg;
+  view->Execute(C::kToolImage);
+  Click(100, 50);
+  ASSERT_EQ(doc.ObjectCount(), 2);
+  for (int i = 0; i < 2; ++i)
+    EXPECT_EQ(doc.ObjectAt(i)->GetBoxRect(), plain.ObjectAt(i)->GetBoxRect().Offset(100, 50));
+  EXPECT_EQ(UndoSteps(), before + 1);  // one step for the whole drawing
+  EXPECT_EQ(view->CurrentObject(), Top());
+
+  auto& messages = static_cast<CRecordingMessages&>(app.Messages());
+  const size_t shown = messages.Entries().size();
+  host.imageFile = dir.File("missing.png");
+  view->Execute(C::kToolImage);
+  Click(10, 10);
+  EXPECT_EQ(doc.ObjectCount(), 2);
+  EXPECT_EQ(UndoSteps(), before + 1);
+  EXPECT_GT(messages.Entries().size(), shown);
   EXPECT_EQ(view->Tool(), kToolSelect);
 }
 
