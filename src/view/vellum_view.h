@@ -9,6 +9,7 @@
 // document pixels.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -205,6 +206,18 @@ class CVellumView : public ZoomView {
   void PasteAttributes();
   void UndoRedo(bool redo);
   std::vector<CDrawObject*> SelectedObjects() const;  // current object or multi-selection, document order
+  // Removes and destroys the selected objects, empties the selection and repaints;
+  // records no undo step. Returns the number removed.
+  int RemoveSelected();
+  // Paste of the private object format; returns false (document unchanged) when the
+  // bytes hold no readable object.
+  bool PasteObjects(const std::vector<uint8_t>& bytes);
+  // Paste of a picture as a new bitmap object centred on the canvas; returns false
+  // (document unchanged) when no object can be made from it.
+  bool PasteImage(CDIBSection picture);
+  // Clears every pointer the view keeps into the object list (current object, multi-
+  // selection, last painted current object) and the current group.
+  void ForgetObjects();
 
   // ---- overlays (view_overlays.cpp) ----
   void AddSelectionOverlays(OverlayList& out);      // handles, frames, running gesture
@@ -268,6 +281,32 @@ class CVellumView : public ZoomView {
   void SaveUndo();
   // Invalidates the union of the effect rectangles of an object before and after.
   void InvalidateObjectChange(const CRect& before, const CDrawObject& object);
+
+  // ---- view core: painting, zoom tool and guideline helpers ----
+  // Zoom and scroll changes: scroll bars follow and everything is composed again.
+  void OnLayoutChanged() override;
+  // The client area in document pixels, grown by 1.
+  CRect VisibleDocument() const;
+  // True when a visible lens object must be drawn from the canvas below it, which needs
+  // a paint buffer at the document's origin.
+  bool LensesActive() const;
+  // Fills a buffer covering documentRect with what lies below every object: light grey,
+  // the canvas background, the blueprint when shown on the back, and the canvas frame.
+  void PaintBase(CDIBSection& buffer, const CRect& documentRect, bool wholeCanvas) const;
+  // Composes the document's objects from `from` (null: the bottom one) up to but not
+  // including `to` (null: to the top) into buffer covering documentRect. Returns how many.
+  int ComposeObjects(CDIBSection& buffer, const CRect& documentRect, const CDrawObject* from,
+                     const CDrawObject* to);
+  // The rubber band of a zoom-tool drag.
+  void AddZoomBandOverlay(OverlayList& out) const;
+  void AddCropOverlay(OverlayList& out, const CRect& visibleDoc);
+  void AddGuidelineOverlays(OverlayList& out, const CRect& visibleDoc) const;
+  void AddGridOverlay(OverlayList& out, const CRect& visibleDoc) const;
+  // Repaints the window strip of a vertical (or horizontal) guideline at position.
+  void InvalidateGuideline(bool vertical, int position);
+  CRect m_cacheRect;        // the document rectangle the below-current cache covers
+  bool m_cacheWholeCanvas = false;  // the cache was composed at the document's origin
+  friend struct ViewCoreTestAccess;  // tests start a guideline drag as the select tool does
 
   CVellumDoc& m_doc;
   IViewHost& m_host;

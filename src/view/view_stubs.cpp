@@ -5,43 +5,6 @@
 
 namespace tessel {
 
-// ---- zoom_view.cpp ----
-void ZoomView::SetZoomScale(float) {}
-void ZoomView::ZoomIn(const CPoint*, float) {}
-void ZoomView::ZoomOut(const CPoint*, float) {}
-void ZoomView::ZoomToRect(const CRect&) {}
-void ZoomView::ZoomToActualSize() {}
-void ZoomView::ZoomToPercent(int, const CPoint*) {}
-void ZoomView::ZoomToFit() {}
-void ZoomView::SetLogicalSize(CSize logical, CSize, CSize) { m_logical = logical; }
-void ZoomView::ScrollTo(CPoint position) { m_scroll = position; }
-void ZoomView::CenterOnDocumentPoint(CPoint) {}
-CPoint ZoomView::WindowToDocument(CPoint window) const { return window; }
-CPoint ZoomView::DocumentToWindow(CPoint document) const { return document; }
-CRect ZoomView::DocumentToWindow(const CRect& document) const { return document; }
-CRect ZoomView::WindowToDocument(const CRect& window) const { return window; }
-CPoint ZoomView::ViewportOrigin() const { return {}; }
-void ZoomView::ApplyScale(float, const CPoint*) {}
-
-// ---- view_paint.cpp, view_zoom.cpp, view_snap.cpp, view_guidelines.cpp, view_cursor.cpp ----
-const ViewPaint& CVellumView::Paint(const CRect&) { return m_paint; }
-void CVellumView::RequestFullRedraw() { m_fullRedraw = true; }
-void CVellumView::DiscardCache() { m_belowCache.Release(); }
-void CVellumView::InvalidateDocument(const CRect&) {}
-void CVellumView::OnZoomCombo(int) {}
-int CVellumView::ZoomComboPercent(int) { return 100; }
-CPoint CVellumView::SnapPoint(CPoint point, bool) const { return point; }
-int CVellumView::SnapToGuidelineX(int x, int, int) const { return x; }
-int CVellumView::SnapToGuidelineY(int y, int, int) const { return y; }
-ViewCursor CVellumView::CursorAt(CPoint, ViewKeys) { return ViewCursor::kArrow; }
-void CVellumView::ZoomToolDown(CPoint) {}
-void CVellumView::ZoomToolMove(CPoint) {}
-void CVellumView::ZoomToolUp(CPoint) {}
-void CVellumView::GuideDragMove(CPoint) {}
-void CVellumView::GuideDragUp(CPoint, CPoint) {}
-bool CVellumView::StartGuideDrag(CPoint) { return false; }
-void CVellumView::AddCanvasOverlays(OverlayList&, const CRect&) {}
-
 // ---- view_selection.cpp, view_select_tool.cpp, view_multi_move.cpp, view_marquee.cpp,
 //      view_rotate_skew.cpp, view_selection_overlays.cpp ----
 void CVellumView::SelectObject(CDrawObject* object) { m_current = object; m_multi.clear(); }
@@ -66,25 +29,5 @@ void CVellumView::SkewDown(CPoint, CPoint, ViewKeys) {}
 void CVellumView::SkewMove(CPoint, ViewKeys) {}
 void CVellumView::SkewUp(CPoint, ViewKeys) {}
 void CVellumView::AddSelectionOverlays(OverlayList&) {}
-
-// ---- view_edit_commands.cpp, view_object_commands.cpp, view_clipboard.cpp ----
-void CVellumView::Nudge(int, int, bool) {}
-void CVellumView::Align(ViewCommand) {}
-void CVellumView::CenterOnPage() {}
-void CVellumView::Flip(bool) {}
-void CVellumView::StackingOrder(ViewCommand) {}
-void CVellumView::SelectNeighbour(bool) {}
-void CVellumView::HideAbove() {}
-void CVellumView::ShowAll() {}
-void CVellumView::SelectAll() {}
-void CVellumView::Group() {}
-void CVellumView::Ungroup() {}
-void CVellumView::DeleteSelection() {}
-void CVellumView::Copy() {}
-void CVellumView::Cut() {}
-void CVellumView::Paste() {}
-void CVellumView::PasteAttributes() {}
-void CVellumView::UndoRedo(bool) {}
-std::vector<CDrawObject*> CVellumView::SelectedObjects() const { return {}; }
 
 }  // namespace tessel
