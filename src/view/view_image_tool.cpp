@@ -8,6 +8,7 @@
 #include "base/dib_section.h"
 #include "base/user_messages.h"
 #include "codecs/image_reader.h"
+#include "document/bitmap_object.h"
 #include "document/draw_object.h"
 #include "document/vellum_doc.h"
 #include "export/svg_import.h"
@@ -57,18 +58,16 @@ void CVellumView::ImageToolDown(CPoint doc) {
     App().Messages().Message(error, MsgButtons::kOk);
     return;
   }
+  const int width = picture.Width(), height = picture.Height();
   // A bitmap object keeps its own look: no new-object defaults.
-  CDrawObject* object = m_doc.NewObject();
-  object->m_type = kTypeBitmap;
-  object->m_name = std::filesystem::path(path).filename().string();
-  object->m_sourceFile = path;
-  object->m_left = doc.x;
-  object->m_top = doc.y;
-  object->m_imageWidth = picture.Width();
-  object->m_imageHeight = picture.Height();
-  object->m_layer = std::move(picture);
-  object->AllocateBitmaps(object->m_imageWidth, object->m_imageHeight);
-  FinishNewObject(object, true);
+  std::unique_ptr<CDrawObject> made = MakeBitmapObject(std::move(picture));
+  if (!made) return;  // too large to render: nothing is added
+  made->m_name = std::filesystem::path(path).filename().string();
+  made->m_sourceFile = path;
+  made->m_imageWidth = width;
+  made->m_imageHeight = height;
+  made->SetPosition(doc.x, doc.y);
+  FinishNewObject(m_doc.AddObject(std::move(made)), true);
 }
 
 }  // namespace tessel
