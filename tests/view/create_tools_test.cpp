@@ -257,6 +257,8 @@ TEST_F(CreateTools, ArrowFromThreeClicksTwoClicksAndADoubleClickOrRightPresses) 
   view->OnLButtonDblClk(W(200, 100), {});
   EXPECT_EQ(doc.ObjectCount(), 2);
   EXPECT_EQ(Top()->m_name, "Arrow");
+  // P2 = P1: the head is an eighth of the length wide on each side (87.5 to 112.5).
+  EXPECT_EQ(Top()->GetBoxRect(), (CRect{98, 86, 202, 115}));
 
   view->Execute(C::kToolArrow);
   for (CPoint p : {CPoint{100, 200}, CPoint{250, 200}}) view->OnRButtonDown(W(p.x, p.y), {});
