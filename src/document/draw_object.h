@@ -81,6 +81,10 @@ class CDrawObject : public CObjectFields {
   bool CreateFreePath(const std::vector<CPointD>& points, bool close);
   // Live text in font at size (em pixels) boxed at m_left, m_top; false if empty or no font.
   bool CreateText(const std::string& text, const CLogFont& font, double size);
+  // An arrow line from tail p0 to tip p1 whose head is |p2.x - p1.x| wide on each side
+  // (0: a width from the length): a closed path named "Arrow". False when p0 and p1
+  // lie less than a pixel apart.
+  bool CreateArrow(CPointD p0, CPointD p1, CPointD p2);
   // "Convert to Curves": the text becomes a plain polynome; its outline stays.
   void ConvertTextToCurves();
 

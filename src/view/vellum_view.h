@@ -16,6 +16,7 @@
 
 #include "base/dib_section.h"
 #include "base/rect.h"
+#include "view/creation_defaults.h"
 #include "view/view_commands.h"
 #include "view/view_overlay.h"
 #include "view/view_tool.h"
@@ -136,6 +137,24 @@ class CVellumView : public ZoomView {
   bool Dragging() const { return m_dragging; }
   int HoverCode() const { return m_hover; }
 
+  // ---- Creation tools (view_create_tools.cpp) ----
+  // The tool bar's numeric field: the corner value of the rounded rectangle (tool 6,
+  // label "Corners") or the number of star points (tool 10, "Angles"); other tools
+  // have none (value 0, label "").
+  int ToolValue() const;
+  void SetToolValue(int value);
+  std::string ToolValueLabel() const;
+  // The star's second parameter (inner radius = half the box / value).
+  int StarInner() const { return m_starInner; }
+  void SetStarInner(int value) { m_starInner = value; }
+  // Point records the new-path or pencil tool has collected so far (0: none drawn).
+  int CreationRecords() const { return int(m_pointList.size()); }
+  // The pencil's stroke ends near its start and would close.
+  bool WillClose() const { return m_willClose; }
+  // The look and text settings every new object gets.
+  CCreationDefaults& NewObjectDefaults() { return m_newDefaults; }
+  CTextDefaults& TextDefaults() { return m_textDefaults; }
+
   // View flags.
   bool m_snapToGrid = false;
   bool m_lensesOff = false;
@@ -154,7 +173,6 @@ class CVellumView : public ZoomView {
   void SelectToolUp(CPoint doc, ViewKeys keys);
   // Select tool helpers (view_select_tool.cpp; the drag of the current object, with
   // SelectToolMove and SelectToolUp, in view_object_drag.cpp; handles in view_selection.cpp).
-  bool StartCropDrag(CPoint doc);                        // code 19 from a crop handle
   void StartObjectDrag(CPoint doc, int handle);          // drag of the current object
   void StartFrameDrag(CPoint doc, int handle);           // code 20 on the selection frame
   void StartMarquee(CPoint doc);                         // code 16
@@ -234,6 +252,60 @@ class CVellumView : public ZoomView {
   void AddSelectionOverlays(OverlayList& out);      // handles, frames, running gesture
   void AddCanvasOverlays(OverlayList& out, const CRect& visibleDoc);  // crop, borders, guides, grid
 
+  // ---- creation tools ----
+  // Routing of the input of tools 2, 3, 6, 8, 10, 11, 14, 17, 18, 19 and 23
+  // (view_create_tools.cpp). Move runs with or without a button held and returns false
+  // for other tools; DoubleClick and RightDown return true when they used the input.
+  void CreationToolDown(CPoint doc, ViewKeys keys);
+  bool CreationToolMove(CPoint doc, ViewKeys keys);
+  void CreationToolUp(CPoint doc, ViewKeys keys);
+  bool CreationToolDoubleClick(CPoint doc);
+  bool CreationToolRightDown(CPoint doc);
+  // Chooses a creation tool from its command; the tool code of a creation command.
+  void ChooseCreationTool(ViewCommand command);
+  static int CreationToolOf(ViewCommand command);
+  // Forgets every point and click of a drawing in progress.
+  void ResetCreation();
+  // Snaps to the grid (when on), then to the guidelines (when on); no canvas edges.
+  CPoint SnapGridAndGuides(CPoint point) const;
+  // A fresh object on top of the document with the new-object defaults (text set for
+  // text) applied.
+  CDrawObject* BeginNewObject(bool text);
+  // After building: a built object gets its undo step, becomes current, the layers list
+  // follows and its area is repainted; one whose building failed is removed and
+  // destroyed without an undo step. Returns built.
+  bool FinishNewObject(CDrawObject* object, bool built);
+  void ShapeToolDown(CPoint doc);                        // view_shape_tools.cpp
+  void ShapeToolUp(CPoint doc, ViewKeys keys);
+  // The rubber band of the shape and crop tools: starts at point, follows the mouse,
+  // and ends at end normalised (made square, growing right and down, when square).
+  void RubberBandStart(CPoint point);
+  void RubberBandMove(CPoint doc);
+  CRect RubberBandEnd(CPoint end, bool square);
+  void PathToolDown(CPoint doc, ViewKeys keys);          // view_path_tool.cpp
+  void PathToolMove(CPoint doc);
+  void PathToolUp(CPoint doc);
+  void FinishPath(bool closed);
+  void PencilDown(CPoint doc);                           // view_pencil_tool.cpp
+  void PencilMove(CPoint doc);
+  void PencilUp(CPoint doc);
+  void ArrowClick(CPoint doc);                           // view_arrow_tool.cpp
+  void ArrowRubberMove(CPoint doc);
+  void MakeArrow();
+  // The arrow's points so far and the rubber line's end.
+  std::vector<CPointD> ArrowRubberPoints() const;
+  void CropToolDown(CPoint doc);                         // view_crop_tool.cpp
+  void CropToolUp(CPoint doc, ViewKeys keys);
+  void CropResizeMove(CPoint doc);
+  void CropResizeUp(CPoint doc);
+  // Select tool: a press on a handle of the shown crop region starts code 19.
+  bool StartCropResize(CPoint doc);
+  void TextToolDown(CPoint doc);                         // view_text_tool.cpp
+  void ImageToolDown(CPoint doc);                        // view_image_tool.cpp
+  // The rubber band, the path so far with its rubber segment, the pencil stroke, the
+  // arrow points and the crop rectangle being dragged (view_create_overlays.cpp).
+  void AddCreationOverlays(OverlayList& out);
+
   // Records an undo step on the document.
   void SaveUndo();
   // Invalidates the union of the effect rectangles of an object before and after.
@@ -296,6 +368,22 @@ class CVellumView : public ZoomView {
   CRect m_handleRects[13];
   // Export crop handles in document pixels (top-left, bottom-right).
   CRect m_cropHandles[2];
+
+  // Creation tools.
+  int m_cornerRadius = 100;          // "Corners"
+  int m_starPoints = 6;              // "Angles"; at least 3 when used
+  int m_starInner = 4;
+  // New path: three records per point (incoming handle, point, outgoing handle);
+  // pencil: one record per point. Document pixels.
+  std::vector<CPointD> m_pointList;
+  CPoint m_startPoint;
+  bool m_willClose = false;
+  bool m_straightPress = false;      // the last path point was pressed with Shift
+  int m_arrowClicks = 0;
+  CPoint m_arrowPoints[3];
+  CPoint m_rubberPoint;              // the mouse, for rubber segments between presses
+  CCreationDefaults m_newDefaults;
+  CTextDefaults m_textDefaults;
 
   // Painting.
   CDIBSection m_paintBuffer;

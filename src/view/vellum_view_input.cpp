@@ -26,6 +26,17 @@ void CVellumView::OnLButtonDown(CPoint window, ViewKeys keys) {
     case kToolRotate: RotateDown(doc, keys); break;
     case kToolSkew: SkewDown(doc, window, keys); break;
     case kToolOneButton: SetTool(kToolSelect); break;  // converts the point, creates nothing
+    // Creation tools
+    case kToolRectangle:
+    case kToolCircle:
+    case kToolRoundRect:
+    case kToolStar:
+    case kToolNewPath:
+    case kToolPencil:
+    case kToolArrow:
+    case kToolExportCrop:
+    case kToolText:
+    case kToolImage: CreationToolDown(doc, keys); break;
     default: break;
   }
 }
@@ -34,6 +45,12 @@ void CVellumView::OnMouseMove(CPoint window, ViewKeys keys) {
   m_lastWindow = window;
   if (m_paintEditorRunning) return;
   const CPoint doc = WindowToDocument(window);
+  // Creation tools follow the mouse with or without a button held (rubber segments).
+  if (CreationToolMove(doc, keys)) {
+    m_firstMove = false;
+    m_host.SetCursor(CursorAt(window, keys));
+    return;
+  }
   if (m_dragging) {
     switch (m_tool) {
       case kToolSelect: SelectToolMove(doc, keys); break;
@@ -65,6 +82,16 @@ void CVellumView::OnLButtonUp(CPoint window, ViewKeys keys) {
     case kToolSkew: SkewUp(doc, keys); break;
     case kToolGuideV:
     case kToolGuideH: GuideDragUp(window, doc); break;
+    // Creation tools
+    case kToolRectangle:
+    case kToolCircle:
+    case kToolRoundRect:
+    case kToolStar:
+    case kToolNewPath:
+    case kToolPencil:
+    case kToolArrow:
+    case kToolExportCrop:
+    case kToolCropResize: CreationToolUp(doc, keys); break;
     default: break;
   }
   if (wasDragging || m_dragging) {
@@ -75,6 +102,8 @@ void CVellumView::OnLButtonUp(CPoint window, ViewKeys keys) {
 }
 
 void CVellumView::OnLButtonDblClk(CPoint window, ViewKeys keys) {
+  // The path and arrow tools finish their drawing on a double-click.
+  if (!m_paintEditorRunning && CreationToolDoubleClick(WindowToDocument(window))) return;
   // Double-clicks open editors of later tools; a plain press is what is left.
   OnLButtonDown(window, keys);
 }
@@ -83,6 +112,11 @@ void CVellumView::OnRButtonDown(CPoint window, ViewKeys /*keys*/) {
   m_lastWindow = window;
   m_rightConsumed = false;
   if (m_paintEditorRunning) return;
+  // The path tool finishes on a right press; the arrow tool takes it as a click.
+  if (CreationToolRightDown(WindowToDocument(window))) {
+    m_rightConsumed = true;
+    return;
+  }
   if (m_tool == kToolZoom) {
     // "Original Size"
     m_host.SetZoomCombo(4);

@@ -105,6 +105,17 @@ bool CVellumView::Execute(ViewCommand command) {
     case C::kBitmapShadowFromObjects:
     case C::kPasteAsBitmap:
     case C::kPasteInside: return ExecuteCanvasCommand(command);
+    // Creation tools
+    case C::kToolRectangle:
+    case C::kToolCircle:
+    case C::kToolRoundRect:
+    case C::kToolStar:
+    case C::kToolNewPath:
+    case C::kToolPencil:
+    case C::kToolArrow:
+    case C::kToolExportCrop:
+    case C::kToolText:
+    case C::kToolImage: ChooseCreationTool(command); return true;
   }
   return false;
 }
@@ -170,6 +181,17 @@ CommandState CVellumView::State(ViewCommand command) const {
     case C::kBitmapShadowFromObjects:
     case C::kPasteAsBitmap:
     case C::kPasteInside: s = CanvasCommandState(command); break;
+    // Creation tools
+    case C::kToolRectangle:
+    case C::kToolCircle:
+    case C::kToolRoundRect:
+    case C::kToolStar:
+    case C::kToolNewPath:
+    case C::kToolPencil:
+    case C::kToolArrow:
+    case C::kToolExportCrop:
+    case C::kToolText:
+    case C::kToolImage: s.checked = m_tool == CreationToolOf(command); break;
     default: break;
   }
   // While the painting editor runs the tools are off; undo and redo are its own.

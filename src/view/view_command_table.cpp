@@ -73,6 +73,17 @@ const std::vector<CommandInfo>& ViewCommandTable() {
        "Bitmap Shadow from selected Objects", "", "Object"},
       {C::kPasteAsBitmap, "object.paste-as-bitmap", "Paste as Bitmap", "Paste as Bitmap", "", "Object"},
       {C::kPasteInside, "object.paste-inside", "Paste Inside", "Paste Inside", "", "Object"},
+      // Creation tools
+      {C::kToolRectangle, "tool.rectangle", "Rectangle", "Rectangle", "", "Tools"},
+      {C::kToolCircle, "tool.circle", "Circle", "Circle", "", "Tools"},
+      {C::kToolRoundRect, "tool.rounded-rectangle", "Rounded Rectangle", "Rounded Rectangle", "", "Tools"},
+      {C::kToolStar, "tool.star", "Star", "Star", "", "Tools"},
+      {C::kToolNewPath, "tool.path", "Make New Path", "New Line/Path", "", "Tools"},
+      {C::kToolPencil, "tool.pencil", "Draw Free Path", "Pencil", "", "Tools"},
+      {C::kToolArrow, "tool.arrow", "Draw Arrow", "Draw Arrow Line", "", "Tools"},
+      {C::kToolExportCrop, "tool.export-crop", "Select Export Crop Region", "Export Crop", "", "Tools"},
+      {C::kToolText, "tool.text", "Polynome Artistic Text", "Artistic Text", "", "Tools"},
+      {C::kToolImage, "tool.image", "Image", "Insert Image from File", "", "Tools"},
   };
   return table;
 }

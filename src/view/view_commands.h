@@ -74,6 +74,17 @@ enum class ViewCommand {
   kBitmapShadowFromObjects,
   kPasteAsBitmap,
   kPasteInside,
+  // Creation tools
+  kToolRectangle,
+  kToolCircle,
+  kToolRoundRect,
+  kToolStar,
+  kToolNewPath,
+  kToolPencil,
+  kToolArrow,
+  kToolExportCrop,
+  kToolText,
+  kToolImage,
 };
 
 struct CommandInfo {

@@ -73,8 +73,12 @@ ViewCursor CVellumView::CursorAt(CPoint window, ViewKeys keys) {
       if (!m_dragging) m_hover = HandleAt(window);
       return SelectCursor(m_hover, keys.ctrl || m_freeResize);
     case kToolSkew:
-      if (!m_dragging) m_hover = HandleAt(window);
+      if (!m_dragging) m_hover = SkewHandleAt(window);
       return SkewCursor(m_hover);
+    case kToolNewPath:
+      // The point-edit cursor once a path is being drawn.
+      return CreationRecords() > 0 ? ViewCursor::kPointEdit : ViewCursor::kCrosshair;
+    case kToolPencil: return m_dragging ? ViewCursor::kPointEdit : ViewCursor::kPencil;
     default: return ToolCursor(m_tool, m_dragging);
   }
 }

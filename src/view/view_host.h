@@ -8,11 +8,13 @@
 #include <vector>
 
 #include "base/rect.h"
+#include "document/log_font.h"
 #include "view/view_tool.h"
 
 namespace tessel {
 
 class CDIBSection;
+struct TextRequest;
 
 class IViewHost {
  public:
@@ -58,6 +60,25 @@ class IViewHost {
   // "Copy as Bitmap": puts a 24-bit bottom-up picture on the clipboard. The default
   // hands it over as a PNG file under kPngMime through SetClipboardData.
   virtual void SetClipboardImage(const CDIBSection& picture);
+  // ---- Creation tools: dialogs ----
+  // The text editor for new artistic text, opened with the request's settings. Returns
+  // true when the user confirmed, with the text and the chosen settings in request;
+  // false when cancelled.
+  virtual bool AskText(TextRequest* /*request*/) { return false; }
+  // The file chooser of the image tool: the file to insert, or "" when cancelled.
+  virtual std::string AskImageFile() { return {}; }
+};
+
+// What the text editor edits: filled with the view's text defaults, returned with the
+// user's text and choices.
+struct TextRequest {
+  CPoint where;          // document point of the press (the text's top-left)
+  std::string text;
+  CLogFont font;
+  double size = 20.0;    // em size in pixels
+  bool bold = false;
+  bool italic = false;
+  int align = 0;         // 0 left, 1 center, 2 right
 };
 
 // The private clipboard format of drawing objects: u32 count, then that many records.

@@ -125,6 +125,7 @@ const ViewPaint& CVellumView::Paint(const CRect& clipWindow) {
   m_paint.buffer = &m_paintBuffer;
   m_paint.bufferRect = bufferRect;
   AddSelectionOverlays(m_paint.overlays);
+  AddCreationOverlays(m_paint.overlays);
   AddZoomBandOverlay(m_paint.overlays);
   AddCanvasOverlays(m_paint.overlays, VisibleDocument());
   return m_paint;

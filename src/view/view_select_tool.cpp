@@ -9,32 +9,6 @@
 
 namespace tessel {
 
-namespace {
-constexpr int kCropTopLeft = 1;
-constexpr int kCropBottomRight = 2;
-}  // namespace
-
-bool CVellumView::StartCropDrag(CPoint doc) {
-  if (!m_doc.m_cropSet) return false;
-  int handle = kHandleNone;
-  CPoint reference;
-  if (m_cropHandles[0].Contains(doc.x, doc.y)) {
-    handle = kCropTopLeft;
-    reference = {m_doc.m_crop.left, m_doc.m_crop.top};
-  } else if (m_cropHandles[1].Contains(doc.x, doc.y)) {
-    handle = kCropBottomRight;
-    reference = {m_doc.m_crop.right, m_doc.m_crop.bottom};
-  } else {
-    return false;
-  }
-  m_tool = kToolCropResize;
-  m_handle = handle;
-  m_dragOffset = {doc.x - reference.x, doc.y - reference.y};
-  m_dragging = true;
-  m_host.SetCapture(true);
-  return true;
-}
-
 void CVellumView::StartFrameDrag(CPoint doc, int handle) {
   const CRect frame = SelectionFrame();
   const CPoint reference = HandleReference(frame, handle);
@@ -96,7 +70,7 @@ bool CVellumView::PressOnMultiSelection(CPoint doc, ViewKeys keys) {
 }
 
 void CVellumView::SelectToolDown(CPoint doc, ViewKeys keys) {
-  if (StartCropDrag(doc)) return;
+  if (StartCropResize(doc)) return;
   if (!m_multi.empty() && PressOnMultiSelection(doc, keys)) return;
 
   const int currentHandle = HandleAt(m_lastWindow);

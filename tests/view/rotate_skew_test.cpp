@@ -27,11 +27,12 @@ TEST(RotateTool, AngleIsMeasuredFromAboveTheCentreCounterClockwise) {
   // 90 - atan(40) in degrees = 1.43, and 90 + atan(40) + 180 = 358.57: truncated.
   EXPECT_EQ(f.AngleAt({149, 110}), "Rotation Angle Y: 1 ");
   EXPECT_EQ(f.AngleAt({151, 110}), "Rotation Angle Y: 358 ");
-  // From a press on the right, the top is 90 degrees less.
   f.view->OnLButtonUp({151, 110}, {});
   EXPECT_EQ(f.UndoSteps(), 1u);
-  f.Press({190, 150});
-  EXPECT_EQ(f.AngleAt({150, 110}), "Rotation Angle Y: -270 ");
+  // From a press on the right of an unturned box, the top is 270 degrees less.
+  RotateFixture g;
+  g.Press({190, 150});
+  EXPECT_EQ(g.AngleAt({150, 110}), "Rotation Angle Y: -270 ");
 }
 
 TEST(RotateTool, BitmapLayerHintReleaseAndEmptyPress) {
