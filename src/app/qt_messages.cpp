@@ -7,17 +7,24 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QTimer>
 
 namespace tessel {
 
 namespace {
 constexpr char kBoxTitle[] = "Tessel";
+constexpr int kProgressHideMs = 1000;
 }  // namespace
 
 void CQtMessages::Attach(QWidget* parent, QLabel* status, QProgressBar* progress) {
   m_parent = parent;
   m_status = status;
   m_progress = progress;
+  if (!progress) return;
+  m_hideTimer = new QTimer(progress);  // the bar owns it
+  m_hideTimer->setSingleShot(true);
+  m_hideTimer->setInterval(kProgressHideMs);
+  QObject::connect(m_hideTimer, &QTimer::timeout, progress, &QWidget::hide);
 }
 
 MsgAnswer CQtMessages::Message(const std::string& text, MsgButtons buttons) {
@@ -56,6 +63,7 @@ void CQtMessages::Progress(int pos, int range, const std::string& text) {
   m_progress->setRange(0, range);
   m_progress->setValue(pos);
   m_progress->show();
+  if (m_hideTimer) m_hideTimer->start();
   // Long work runs on this thread: let the bar and the status line draw themselves.
   QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

@@ -9,6 +9,7 @@
 
 class QLabel;
 class QProgressBar;
+class QTimer;
 class QWidget;
 
 namespace tessel {
@@ -21,7 +22,8 @@ class CQtMessages : public IUserMessages {
 
   MsgAnswer Message(const std::string& text, MsgButtons buttons) override;
   void Status(const std::string& text) override;
-  // Shows the bar while pos lies below range; pos >= range (or range <= 0) hides it.
+  // Shows the bar while pos lies below range; pos >= range (or range <= 0) hides it, and
+  // so does a pause of more than a second (work that stops reporting before its end).
   void Progress(int pos, int range, const std::string& text) override;
   // A password-style line edit; nullopt when cancelled.
   std::optional<std::string> AskText(const std::string& title, const std::string& prompt) override;
@@ -30,6 +32,7 @@ class CQtMessages : public IUserMessages {
   QPointer<QWidget> m_parent;
   QPointer<QLabel> m_status;
   QPointer<QProgressBar> m_progress;
+  QPointer<QTimer> m_hideTimer;
 };
 
 }  // namespace tessel
