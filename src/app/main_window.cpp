@@ -116,7 +116,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_impl(std::make_
   UpdateActions();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  // The widgets below close and signal while QWidget's destructor runs, after the
+  // private state is gone: nothing of theirs may reach this window any more.
+  m_impl->refreshTimer.stop();
+  for (QObject* child : findChildren<QObject*>()) QObject::disconnect(child, nullptr, this, nullptr);
+}
 
 void MainWindow::Impl::BuildActions() {
   auto make = [this](const ActionRef& ref) {
@@ -187,8 +192,9 @@ void MainWindow::Impl::BuildToolbars() {
     } else if (std::string(item) == "zoom-combo") {
       zoomCombo = new QComboBox(main);
       zoomCombo->setObjectName("zoomCombo");
+      // The same texts as the View menu's zoom steps.
       for (int i = 0; i < kComboEntries - 1; ++i)
-        zoomCombo->addItem(QString::number(CVellumView::ZoomComboPercent(i)) + "%");
+        zoomCombo->addItem(AppCommandInfoOf(AppCommand(int(AppCommand::kZoom10) + i)).label);
       zoomCombo->addItem(kCustomZoom);
       zoomCombo->setCurrentIndex(ZoomComboIndexOf(AppCommand::kZoom100));
       zoomCombo->setToolTip("Zoom");
