@@ -212,9 +212,8 @@ void DocumentWindow::mousePressEvent(QMouseEvent* event) {
 }
 
 void DocumentWindow::mouseMoveEvent(QMouseEvent* event) {
+  // The view sets the cursor for the new position itself.
   m_view->OnMouseMove(PointOf(event->position()), KeysOf(event->modifiers()));
-  // While a button is held the gesture keeps the cursor it set.
-  if (event->buttons() == Qt::NoButton) UpdateCursor(event->position().toPoint(), event->modifiers());
 }
 
 void DocumentWindow::mouseReleaseEvent(QMouseEvent* event) {
@@ -223,7 +222,6 @@ void DocumentWindow::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) m_view->OnLButtonUp(p, keys);
   if (event->button() == Qt::RightButton && m_view->OnRButtonUp(p, keys))
     emit contextMenuRequested(viewport()->mapToGlobal(event->position().toPoint()));
-  UpdateCursor(event->position().toPoint(), event->modifiers());
   NoteEdits();
   emit edited();
 }
@@ -256,10 +254,6 @@ void DocumentWindow::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QAbstractScrollArea::keyPressEvent(event);
-}
-
-void DocumentWindow::UpdateCursor(const QPoint& pos, Qt::KeyboardModifiers modifiers) {
-  SetCursor(m_view->CursorAt({pos.x(), pos.y()}, KeysOf(modifiers)));
 }
 
 }  // namespace tessel

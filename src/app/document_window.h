@@ -78,8 +78,6 @@ class DocumentWindow : public QAbstractScrollArea, public IViewHost {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void UpdateCursor(const QPoint& pos, Qt::KeyboardModifiers modifiers);
-
   std::unique_ptr<CVellumDoc> m_doc;
   std::unique_ptr<CVellumView> m_view;
   QString m_untitled;

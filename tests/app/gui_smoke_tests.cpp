@@ -1,6 +1,11 @@
 // The main window with a sample open: selecting with the mouse and from the layers list,
 // dragging, undo, the object bar, saving and opening again.
 #include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QSpinBox>
 #include <QTreeWidget>
 #include <QtTest>
@@ -176,6 +181,40 @@ class GuiSmokeTests : public QObject {
     QVERIFY(Boxes(*other.ActiveDocument()) == Boxes(doc));
     QCOMPARE(other.ActiveDocument()->m_width, doc.m_width);
     QCOMPARE(other.ActiveDocument()->m_background, doc.m_background);
+  }
+
+  void rightClickShowsTheObjectMenu() {
+    QStringList shown;
+    QTimer::singleShot(0, [&shown] {
+      QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (!menu) return;
+      for (QAction* a : menu->actions()) shown << a->objectName() + "=" + a->text();
+      menu->close();
+    });
+    QTest::mouseClick(m_doc->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+    // The entries are the window's own actions, so they run the view's commands.
+    QCOMPARE(shown, QStringList({"edit.copy=&Copy", "edit.paste=&Paste", "edit.paste-attributes=Paste Atributes"}));
+  }
+
+  void closingAModifiedDocumentAsks() {
+    m_doc->Document().m_modified = true;
+    auto answer = [](QMessageBox::StandardButton button, QString* text) {
+      QTimer::singleShot(0, [button, text] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        *text = box->text();
+        box->button(button)->click();
+      });
+    };
+    QString asked;
+    answer(QMessageBox::Cancel, &asked);
+    QVERIFY(!m_doc->parentWidget()->close());
+    QCOMPARE(asked, QString("Save changes to Welcome.tsl?"));
+    QVERIFY(m_window->ActiveWindow() == m_doc);
+    answer(QMessageBox::Discard, &asked);
+    QVERIFY(m_doc->parentWidget()->close());
+    QTRY_VERIFY(m_doc.isNull());
+    QVERIFY(!m_window->ActiveWindow());
   }
 
  private:
