@@ -64,6 +64,8 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion(TESSEL_VERSION);
   QStringList files = QApplication::arguments().mid(1);
 
+  tessel::CAppContext context(std::make_unique<tessel::CProfile>(tessel::CProfile::DefaultPath()),
+                              std::make_unique<tessel::CQtMessages>(), tessel::AppPaths::FromEnvironment(ExeDir()));
   tessel::MainWindow* window = nullptr;
   const bool first = tessel::ClaimSingleInstance(files, [&window](const QStringList& handed) {
     if (!window) return;
@@ -72,8 +74,6 @@ int main(int argc, char** argv) {
   });
   if (!first) return 0;
 
-  tessel::CAppContext context(std::make_unique<tessel::CProfile>(tessel::CProfile::DefaultPath()),
-                              std::make_unique<tessel::CQtMessages>(), tessel::AppPaths::FromEnvironment(ExeDir()));
   auto mainWindow = std::make_unique<tessel::MainWindow>();
   window = mainWindow.get();
   mainWindow->show();

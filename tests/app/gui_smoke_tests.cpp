@@ -1,5 +1,7 @@
 // The main window with a sample open: selecting with the mouse and from the layers list,
 // dragging, undo, the object bar, saving and opening again.
+#include <cstdlib>
+
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
@@ -146,10 +148,22 @@ class GuiSmokeTests : public QObject {
     QTest::mouseClick(canvas, Qt::LeftButton, {}, press);
     QCOMPARE(view.CurrentObject(), top);
 
+    // No guideline may catch the press or the moved box, nor may a canvas edge (4 pixels).
+    doc.m_guidesV.clear();
+    doc.m_guidesH.clear();
     const int left = top->m_left, topY = top->m_top;
-    const QPoint offset(30, 20);
+    QPoint offset;
+    for (const QPoint candidate : {QPoint(30, 20), QPoint(-30, -20), QPoint(30, -20), QPoint(-30, 20)}) {
+      const int l = left + candidate.x(), t = topY + candidate.y();
+      if (std::abs(l) >= 4 && std::abs(t) >= 4 && std::abs(l + top->m_width - doc.m_width) >= 4 &&
+          std::abs(t + top->m_height - doc.m_height) >= 4) {
+        offset = candidate;
+        break;
+      }
+    }
+    QVERIFY(!offset.isNull());
     QTest::mousePress(canvas, Qt::LeftButton, {}, press);
-    QTest::mouseMove(canvas, press + QPoint(10, 5));
+    QTest::mouseMove(canvas, press + offset / 3);
     QTest::mouseMove(canvas, press + offset);
     QTest::mouseRelease(canvas, Qt::LeftButton, {}, press + offset);
     QCOMPARE(top->m_left, left + offset.x());
