@@ -3,6 +3,7 @@
 
 #include <QHeaderView>
 #include <QTreeWidget>
+#include <memory>
 
 #include "app/document_window.h"
 #include "document/draw_object.h"
@@ -51,19 +52,23 @@ void LayersDock::SetWindow(DocumentWindow* window) {
 
 void LayersDock::Rebuild() {
   m_filling = true;
-  m_tree->clear();
-  if (m_window) {
-    const CVellumDoc& doc = m_window->Document();
+  const int count = m_window ? m_window->Document().ObjectCount() : 0;
+  // Rows are reused, so the list keeps its scroll position while the user edits.
+  while (m_tree->topLevelItemCount() > count)
+    std::unique_ptr<QTreeWidgetItem> gone(m_tree->takeTopLevelItem(m_tree->topLevelItemCount() - 1));
+  while (m_tree->topLevelItemCount() < count) {
+    auto* item = new QTreeWidgetItem(m_tree);  // the tree owns its items
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+  }
+  for (int row = 0; row < count; ++row) {
     // Top first: the tail of the object list is drawn last.
-    for (int pos = doc.ObjectCount() - 1; pos >= 0; --pos) {
-      const CDrawObject* o = doc.ObjectAt(pos);
-      auto* item = new QTreeWidgetItem(m_tree);  // the tree owns its items
-      item->setText(kColumnName, o->m_name.empty() ? kUnnamed : QString::fromStdString(o->m_name));
-      item->setText(kColumnKind, ObjectKindName(*o));
-      item->setData(kColumnName, kPositionRole, pos);
-      item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-      item->setCheckState(kColumnName, o->m_hidden ? Qt::Unchecked : Qt::Checked);
-    }
+    const int pos = count - 1 - row;
+    const CDrawObject* o = m_window->Document().ObjectAt(pos);
+    QTreeWidgetItem* item = m_tree->topLevelItem(row);
+    item->setText(kColumnName, o->m_name.empty() ? kUnnamed : QString::fromStdString(o->m_name));
+    item->setText(kColumnKind, ObjectKindName(*o));
+    item->setData(kColumnName, kPositionRole, pos);
+    item->setCheckState(kColumnName, o->m_hidden ? Qt::Unchecked : Qt::Checked);
   }
   m_filling = false;
   SyncSelection();
