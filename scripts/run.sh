@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up and builds Tessel (installing what is missing on a fresh Debian 12 machine),
-# then shows a project: renders it to a PNG with tessel-cli and prints a summary of
-# what the file holds.
+# then opens a project in the desktop program. Without a display (neither $DISPLAY nor
+# $WAYLAND_DISPLAY set) it prints a summary of what the file holds and renders it to a
+# PNG with tessel-cli instead.
 #
 #   scripts/run.sh [FILE.tsl]    default: data/Samples/Welcome.tsl
 #
@@ -9,7 +10,7 @@
 set -euo pipefail
 
 case "${1:-}" in
-  -h|--help) sed -n '2,8s/^# \{0,1\}//p' "$0"; exit 0 ;;
+  -h|--help) sed -n '2,9s/^# \{0,1\}//p' "$0"; exit 0 ;;
 esac
 if [ $# -gt 1 ]; then
   echo "usage: scripts/run.sh [FILE.tsl]" >&2
@@ -27,6 +28,17 @@ file=${file:-$PWD/data/Samples/Welcome.tsl}
 build_dir=${TESSEL_BUILD_DIR:-build}
 TESSEL_BUILD_DIR=$build_dir ./scripts/setup.sh
 cli=$build_dir/src/tessel-cli
+gui=$build_dir/src/app/tessel
+
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  if [ -x "$gui" ]; then
+    echo "Opening $file"
+    exec "$gui" "$file"
+  fi
+  echo "run.sh: $gui was not built (is qt6-base-dev installed?); showing the project with tessel-cli" >&2
+else
+  echo "run.sh: no display (DISPLAY and WAYLAND_DISPLAY are empty); showing the project with tessel-cli"
+fi
 
 # One summary of the project from its JSON description.
 summary() {

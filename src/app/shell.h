@@ -42,10 +42,14 @@ void StartDocumentTimers(QObject* owner, CVellumDoc& doc, std::function<void()> 
 QString AskOpenFileName(QWidget* parent);
 // The Save As dialog for projects; the name gets ".tsl" when it has no extension.
 QString AskSaveFileName(QWidget* parent, const QString& suggested);
+// name with ".tsl" appended when it has no extension ("" stays "").
+QString WithProjectExtension(const QString& name);
 
 // ---- document_dialogs.cpp ----
-// Each returns true when the user pressed OK and the document (or profile) changed.
-// "Size and Color..." (refusals shown, dialog stays open); updates the views.
+// Each returns true when the user pressed OK and the document (or profile) changed;
+// the caller then updates the document's views. The dialogs themselves are declared in
+// app/document_dialogs.h.
+// "Size and Color..." (refusals shown, dialog stays open).
 bool RunSizeAndColorDialog(QWidget* parent, CVellumDoc& doc);
 // "Edit Guidelines && Grid..." ("Guidelines & Grid").
 bool RunGuidelinesDialog(QWidget* parent, CVellumDoc& doc);

@@ -1,6 +1,7 @@
 // Canvas size, trimming and cropping, guidelines, and the password of the notes.
 #include "base/app_context.h"
 #include "base/profile.h"
+#include "document/blueprint.h"
 #include "document/draw_object.h"
 #include "document/vellum_doc.h"
 
@@ -10,6 +11,7 @@ namespace {
 constexpr uint32_t kMaxCanvasWidth = 1800;
 constexpr uint32_t kMaxCanvasHeight = 1500;
 constexpr int kMinTrimmedSize = 5;
+constexpr int kDefaultPadding = 15;
 constexpr char kTooSmall[] = "Canvas would be smaller than 5 pixels in a direction...Canceling...";
 }  // namespace
 
@@ -28,34 +30,43 @@ std::string CVellumDoc::SetCanvasSize(int64_t width, int64_t height, COLORREF ba
   m_width = int32_t(width);
   m_height = int32_t(height);
   m_background = background;
-  if (!m_blueprint.IsEmpty()) {
-    m_blueprintX = (m_width - m_blueprint.Width()) / 2;
-    m_blueprintY = (m_height - m_blueprint.Height()) / 2;
-  }
+  CenterBlueprint(*this);
+  m_modified = true;
+  return "";
+}
+
+std::string CVellumDoc::ChangeCanvas(int dx, int dy, int width, int height) {
+  std::string refusal = CheckCanvasSize(width, height);
+  if (!refusal.empty()) return refusal;
+  for (auto& o : m_objects) o->SetPosition(o->m_left - dx, o->m_top - dy);
+  // What lies on the canvas next to the objects keeps its place relative to them.
+  for (CGroup& g : m_groups) g.rect = g.rect.Offset(-dx, -dy);
+  for (int32_t& x : m_guidesV) x -= dx;
+  for (int32_t& y : m_guidesH) y -= dy;
+  m_blueprintX -= dx;
+  m_blueprintY -= dy;
+  if (m_cropSet) m_crop = m_crop.Offset(-dx, -dy);
+  m_width = width;
+  m_height = height;
   m_modified = true;
   return "";
 }
 
 namespace {
-// Makes rect the canvas and moves every object by the same offset.
+// Makes rect the canvas and moves everything by the same offset.
 std::string FitCanvasTo(CVellumDoc& doc, const CRect& rect) {
   if (rect.Width() < kMinTrimmedSize || rect.Height() < kMinTrimmedSize) return kTooSmall;
-  for (auto& o : doc.m_objects) {
-    o->m_left -= rect.left;
-    o->m_top -= rect.top;
-  }
-  doc.m_width = rect.Width();
-  doc.m_height = rect.Height();
-  doc.m_modified = true;
-  return "";
+  return doc.ChangeCanvas(rect.left, rect.top, rect.Width(), rect.Height());
 }
 }  // namespace
 
 std::string CVellumDoc::TrimCanvas(bool withPadding) {
   if (m_objects.empty()) return "There are no objects on the canvas...";
+  // Each rectangle is grown before the union, so that an object too thin to have a
+  // visible rectangle of its own still counts once padded.
+  const int padding = withPadding ? App().Profile().GetInt("Settings", "Padding", kDefaultPadding) : 0;
   CRect area;
-  for (const auto& o : m_objects) area = area.Union(o->GetVisibleRect());
-  if (withPadding) area = area.Inflated(App().Profile().GetInt("Settings", "Padding", 15));
+  for (const auto& o : m_objects) area = area.Union(o->GetVisibleRect().Inflated(padding));
   return FitCanvasTo(*this, area);
 }
 

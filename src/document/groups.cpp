@@ -8,6 +8,18 @@ namespace tessel {
 
 std::string CVellumDoc::CreateGroup(const std::vector<CDrawObject*>& selection) {
   if (selection.size() < 2) return "";
+  // An object belongs to one group at most: the members leave their old groups first,
+  // and a group left without members goes.
+  for (auto it = m_groups.begin(); it != m_groups.end();) {
+    auto& uids = it->uids;
+    uids.erase(std::remove_if(uids.begin(), uids.end(),
+                              [&](const std::string& u) {
+                                return std::any_of(selection.begin(), selection.end(),
+                                                   [&](const CDrawObject* o) { return o->m_uid == u; });
+                              }),
+               uids.end());
+    it = uids.empty() ? m_groups.erase(it) : std::next(it);
+  }
   CGroup group;
   for (CDrawObject* o : selection) {
     group.uids.push_back(o->m_uid);

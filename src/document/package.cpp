@@ -4,6 +4,7 @@
 
 #include "base/app_context.h"
 #include "base/archive.h"
+#include "document/bitmap_object.h"
 #include "document/draw_object.h"
 #include "document/vellum_doc.h"
 #include "render/compositor.h"
@@ -44,14 +45,6 @@ void XferGuides(CArchive& ar, std::vector<int32_t>& guides) {
   for (int32_t& g : guides) ar.Xfer(g);
 }
 
-// The selected objects in document order.
-std::vector<CDrawObject*> InListOrder(const CVellumDoc& doc, const std::vector<CDrawObject*>& selection) {
-  std::vector<CDrawObject*> ordered;
-  for (const auto& o : doc.m_objects)
-    if (std::find(selection.begin(), selection.end(), o.get()) != selection.end()) ordered.push_back(o.get());
-  return ordered;
-}
-
 std::vector<CDrawObject*> Pointers(const CVellumDoc& doc) {
   std::vector<CDrawObject*> list;
   for (const auto& o : doc.m_objects) list.push_back(o.get());
@@ -71,16 +64,6 @@ std::string RenderPicture(const CVellumDoc& owner, CDrawObject& package, CRect* 
   if (picture.IsEmpty()) return kDamagedPackage;
   package.m_layer = std::move(picture);
   return "";
-}
-
-// Makes the object a bitmap object showing its image in a box of the image's size.
-void ShowImage(CDrawObject& o, int left, int top) {
-  o.m_type = kTypeBitmap;
-  o.m_imageWidth = o.m_layer.Width();
-  o.m_imageHeight = o.m_layer.Height();
-  o.m_left = left;
-  o.m_top = top;
-  o.AllocateBitmaps(o.m_layer.Width(), o.m_layer.Height());
 }
 
 CDrawObject* FindPackage(const CVellumDoc& doc, int32_t id) {
@@ -149,7 +132,7 @@ std::string ReadPackageStream(const std::vector<uint8_t>& stream, CVellumDoc& in
 }
 
 CDrawObject* CreatePackage(CVellumDoc& doc, const std::vector<CDrawObject*>& selection) {
-  const std::vector<CDrawObject*> ordered = InListOrder(doc, selection);
+  const std::vector<CDrawObject*> ordered = doc.InListOrder(selection);
   if (ordered.empty()) return nullptr;
   CDIBSection picture;
   const CRect where = RenderObjectsToBitmap(ordered, picture, {}, doc);
@@ -161,7 +144,7 @@ CDrawObject* CreatePackage(CVellumDoc& doc, const std::vector<CDrawObject*>& sel
   package->m_packageInfo[0] = package->m_layer.Width();
   package->m_packageInfo[1] = package->m_layer.Height();
   package->m_name = kPackageName;
-  ShowImage(*package, where.left, where.top);
+  ShowLayerAsBitmapObject(*package, where.left, where.top);
   for (CDrawObject* o : ordered) doc.RemoveObject(o);
   doc.ValidateGroups();
   doc.m_modified = true;

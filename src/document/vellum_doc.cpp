@@ -102,4 +102,11 @@ CDrawObject* CVellumDoc::FindByUid(const std::string& uid) const {
   return nullptr;
 }
 
+std::vector<CDrawObject*> CVellumDoc::InListOrder(const std::vector<CDrawObject*>& objects) const {
+  std::vector<CDrawObject*> ordered;
+  for (const auto& o : m_objects)
+    if (std::find(objects.begin(), objects.end(), o.get()) != objects.end()) ordered.push_back(o.get());
+  return ordered;
+}
+
 }  // namespace tessel

@@ -23,6 +23,9 @@ struct CGroup {
   std::vector<std::string> uids;
 };
 
+// The status hint when a press finds no object by its pixels.
+constexpr char kPickByRectangleHint[] = "Ctrl - to select object by bounding rectangle";
+
 class CVellumDoc {
  public:
   using ObjectList = std::list<std::unique_ptr<CDrawObject>>;
@@ -111,6 +114,8 @@ class CVellumDoc {
   CDrawObject* PreviousObject(const CDrawObject* object) const;
   CDrawObject* ObjectAt(int position) const;
   CDrawObject* FindByUid(const std::string& uid) const;
+  // The given objects that are in the list, in list order (bottom first).
+  std::vector<CDrawObject*> InListOrder(const std::vector<CDrawObject*>& objects) const;
   int ObjectCount() const { return int(m_objects.size()); }
 
   // Z-order of the selection (in selection order). Each returns true when the order
@@ -129,8 +134,31 @@ class CVellumDoc {
   // Drops member uids that name no object (and groups left without members).
   void ValidateGroups();
 
+  // ---- Picking objects and groups by position (hit_test.cpp) ----
+  // The topmost visible object at document point (x, y), or null. Objects whose
+  // selection rectangle holds the point are tried from bottom to top: with byRect the
+  // rectangle is enough; otherwise the object's outline must cover one of 13 samples
+  // within 5 pixels of the point, and a group member is not taken alone. When the
+  // topmost candidate is a group member the result is null. When hint is given and an
+  // object was turned down by the pixel test (or for being grouped), *hint receives
+  // kPickByRectangleHint.
+  CDrawObject* ObjectAt(int x, int y, bool byRect, std::string* hint = nullptr) const;
+  // The last group record (in list order) whose rectangle holds the point, or null.
+  const CGroup* GroupAt(int x, int y) const;
+  // Sets every group's rectangle to the union of its present members' selection
+  // rectangles (after members moved or were resized).
+  void RecomputeGroupRects();
+
   // Canvas operations. Each returns "" on success or the refusal message; a refused
   // operation changes nothing.
+  // Canvas change: everything placed on the canvas (objects, groups, blueprint, guides,
+  // crop region) moves by (-dx, -dy) and the canvas becomes width x height. Refuses a
+  // size the "Size and Color" check refuses. Records no undo step.
+  std::string ChangeCanvas(int dx, int dy, int width, int height);
+  // "Trim Canvas" (with padding: "Trim Canvas+Padding", "Settings"/"Padding" pixels
+  // around the objects): the canvas becomes the union of the objects' visible
+  // rectangles. "Crop Canvas": the canvas becomes the crop region, which is cleared.
+  // Both refuse a result narrower or lower than 5 pixels.
   std::string TrimCanvas(bool withPadding);
   std::string CropCanvas();
   // The check of the "Size and Color" dialog's OK button.

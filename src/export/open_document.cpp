@@ -10,6 +10,7 @@
 #include "base/archive.h"
 #include "base/user_messages.h"
 #include "codecs/image_reader.h"
+#include "document/bitmap_object.h"
 #include "document/draw_object.h"
 #include "document/vellum_doc.h"
 #include "export/rich_jpeg.h"
@@ -36,17 +37,14 @@ LoadResult OpenPlainJpeg(CVellumDoc& doc, const std::vector<uint8_t>& bytes, con
     App().Messages().Message(error, MsgButtons::kOk);
     return LoadResult::kDamaged;
   }
+  std::unique_ptr<CDrawObject> object = MakeBitmapObject(std::move(picture));
+  if (!object) return LoadResult::kDamaged;
   if (doc.m_objects.empty()) {
-    doc.m_width = std::min(picture.Width(), kMaxCanvasWidth);
-    doc.m_height = std::min(picture.Height(), kMaxCanvasHeight);
+    doc.m_width = std::min(object->m_width, kMaxCanvasWidth);
+    doc.m_height = std::min(object->m_height, kMaxCanvasHeight);
   }
-  auto object = std::make_unique<CDrawObject>();
-  object->m_type = kTypeBitmap;
   object->m_name = std::filesystem::path(path).filename().string();
   object->m_sourceFile = path;
-  const int w = picture.Width(), h = picture.Height();
-  object->m_layer = std::move(picture);
-  object->AllocateBitmaps(w, h);
   doc.AddObject(std::move(object));
   doc.m_modified = false;
   return LoadResult::kLoaded;

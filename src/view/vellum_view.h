@@ -9,6 +9,7 @@
 // document pixels.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -125,6 +126,9 @@ class CVellumView : public ZoomView {
   int HandleAt(CPoint window) const;
   // Marks the current object as chosen from the layers list (next press keeps it).
   void SetKeepCurrent(bool keep) { m_keepCurrent = keep; }
+  // The skew tool's handle (1 top, 2 right, 3 bottom, 4 left) of the current object
+  // under a window point, or 0.
+  int SkewHandleAt(CPoint window) const;
 
   // ---- Tool state ----
   int Tool() const { return m_tool; }
@@ -148,6 +152,22 @@ class CVellumView : public ZoomView {
   void SelectToolDown(CPoint doc, ViewKeys keys);        // view_select_tool.cpp
   void SelectToolMove(CPoint doc, ViewKeys keys);
   void SelectToolUp(CPoint doc, ViewKeys keys);
+  // Select tool helpers (view_select_tool.cpp; the drag of the current object, with
+  // SelectToolMove and SelectToolUp, in view_object_drag.cpp; handles in view_selection.cpp).
+  bool StartCropDrag(CPoint doc);                        // code 19 from a crop handle
+  void StartObjectDrag(CPoint doc, int handle);          // drag of the current object
+  void StartFrameDrag(CPoint doc, int handle);           // code 20 on the selection frame
+  void StartMarquee(CPoint doc);                         // code 16
+  bool PressOnMultiSelection(CPoint doc, ViewKeys keys); // true when the press ended
+  CRect ResizedRect(CPoint doc, ViewKeys keys) const;    // the pending rect of a handle drag
+  // Snaps an edge coordinate to the grid and the guidelines: a leading (left or top)
+  // edge with offset border and span, a trailing edge with offset -border.
+  int SnapEdge(int value, int border, int span, bool vertical, bool leading) const;
+  // Handle rectangles in window pixels of the current object or the selection frame.
+  void ComputeHandleRects(CRect (&rects)[13]) const;
+  void ComputeSkewHandleRects(CRect (&rects)[5]) const;
+  // Invalidates a document rectangle together with the handles around it.
+  void InvalidateWithHandles(const CRect& documentRect);
   void MoveSelectionMove(CPoint doc, ViewKeys keys);     // view_multi_move.cpp
   void MoveSelectionUp(CPoint doc, ViewKeys keys);
   void MarqueeMove(CPoint doc);                          // view_marquee.cpp
@@ -186,6 +206,29 @@ class CVellumView : public ZoomView {
   void PasteAttributes();
   void UndoRedo(bool redo);
   std::vector<CDrawObject*> SelectedObjects() const;  // current object or multi-selection, document order
+  // Removes and destroys the selected objects, empties the selection and repaints;
+  // records no undo step. Returns the number removed.
+  int RemoveSelected();
+  // Paste of the private object format; returns false (document unchanged) when the
+  // bytes hold no readable object.
+  bool PasteObjects(const std::vector<uint8_t>& bytes);
+  // Paste of a picture as a new bitmap object centred on the canvas; returns false
+  // (document unchanged) when no object can be made from it.
+  bool PasteImage(CDIBSection picture);
+  // Clears every pointer the view keeps into the object list (current object, multi-
+  // selection, last painted current object) and the current group.
+  void ForgetObjects();
+
+  // ---- canvas, blueprint, combine and bitmap commands (view_canvas_commands.cpp) ----
+  bool ExecuteCanvasCommand(ViewCommand command);
+  CommandState CanvasCommandState(ViewCommand command) const;
+  // Empties the selection without looking at its objects, which may be gone.
+  void ForgetSelection();
+  void CropToObject();
+  void Combine(int mode);
+  // The new object of a bitmap conversion becomes current, with its undo step.
+  void AdoptNewObject(CDrawObject* created);
+  void PasteInside();
 
   // ---- overlays (view_overlays.cpp) ----
   void AddSelectionOverlays(OverlayList& out);      // handles, frames, running gesture
@@ -195,6 +238,32 @@ class CVellumView : public ZoomView {
   void SaveUndo();
   // Invalidates the union of the effect rectangles of an object before and after.
   void InvalidateObjectChange(const CRect& before, const CDrawObject& object);
+
+  // ---- view core: painting, zoom tool and guideline helpers ----
+  // Zoom and scroll changes: scroll bars follow and everything is composed again.
+  void OnLayoutChanged() override;
+  // The client area in document pixels, grown by 1.
+  CRect VisibleDocument() const;
+  // True when a visible lens object must be drawn from the canvas below it, which needs
+  // a paint buffer at the document's origin.
+  bool LensesActive() const;
+  // Fills a buffer covering documentRect with what lies below every object: light grey,
+  // the canvas background, the blueprint when shown on the back, and the canvas frame.
+  void PaintBase(CDIBSection& buffer, const CRect& documentRect, bool wholeCanvas) const;
+  // Composes the document's objects from `from` (null: the bottom one) up to but not
+  // including `to` (null: to the top) into buffer covering documentRect. Returns how many.
+  int ComposeObjects(CDIBSection& buffer, const CRect& documentRect, const CDrawObject* from,
+                     const CDrawObject* to);
+  // The rubber band of a zoom-tool drag.
+  void AddZoomBandOverlay(OverlayList& out) const;
+  void AddCropOverlay(OverlayList& out, const CRect& visibleDoc);
+  void AddGuidelineOverlays(OverlayList& out, const CRect& visibleDoc) const;
+  void AddGridOverlay(OverlayList& out, const CRect& visibleDoc) const;
+  // Repaints the window strip of a vertical (or horizontal) guideline at position.
+  void InvalidateGuideline(bool vertical, int position);
+  CRect m_cacheRect;        // the document rectangle the below-current cache covers
+  bool m_cacheWholeCanvas = false;  // the cache was composed at the document's origin
+  friend struct ViewCoreTestAccess;  // tests start a guideline drag as the select tool does
 
   CVellumDoc& m_doc;
   IViewHost& m_host;

@@ -85,6 +85,26 @@ bool CVellumView::Execute(ViewCommand command) {
       RequestFullRedraw();
       return true;
     case C::kPressEsc: return m_paintEditorRunning;
+    // Canvas and combine
+    case C::kTrimCanvas:
+    case C::kTrimCanvasPadding:
+    case C::kCropCanvas:
+    case C::kBlueprintLoad:
+    case C::kBlueprintRemove:
+    case C::kBlueprintShowOnBack:
+    case C::kBlueprintCenter:
+    case C::kBlueprintPosition:
+    case C::kBlueprintResizeCanvas:
+    case C::kCropToObject:
+    case C::kCombineXor:
+    case C::kCombineUnion:
+    case C::kCombineModeXor:
+    case C::kCombineModeUnion:
+    case C::kCopyAsBitmap:
+    case C::kNewBitmapFromObjects:
+    case C::kBitmapShadowFromObjects:
+    case C::kPasteAsBitmap:
+    case C::kPasteInside: return ExecuteCanvasCommand(command);
   }
   return false;
 }
@@ -130,6 +150,26 @@ CommandState CVellumView::State(ViewCommand command) const {
     case C::kRenderWireframe: s.checked = m_wireframe; break;
     case C::kMateCanvasBorders: s.checked = m_canvasBordersMask; break;
     case C::kOnionSkinOnTop: s.checked = m_onionSkinOnTop; break;
+    // Canvas and combine
+    case C::kTrimCanvas:
+    case C::kTrimCanvasPadding:
+    case C::kCropCanvas:
+    case C::kBlueprintLoad:
+    case C::kBlueprintRemove:
+    case C::kBlueprintShowOnBack:
+    case C::kBlueprintCenter:
+    case C::kBlueprintPosition:
+    case C::kBlueprintResizeCanvas:
+    case C::kCropToObject:
+    case C::kCombineXor:
+    case C::kCombineUnion:
+    case C::kCombineModeXor:
+    case C::kCombineModeUnion:
+    case C::kCopyAsBitmap:
+    case C::kNewBitmapFromObjects:
+    case C::kBitmapShadowFromObjects:
+    case C::kPasteAsBitmap:
+    case C::kPasteInside: s = CanvasCommandState(command); break;
     default: break;
   }
   // While the painting editor runs the tools are off; undo and redo are its own.

@@ -54,6 +54,26 @@ enum class ViewCommand {
   kOnionSkinOnTop,
   // Keyboard only
   kPressEsc,
+  // Canvas and combine
+  kTrimCanvas,
+  kTrimCanvasPadding,
+  kCropCanvas,
+  kBlueprintLoad,
+  kBlueprintRemove,
+  kBlueprintShowOnBack,
+  kBlueprintCenter,
+  kBlueprintPosition,
+  kBlueprintResizeCanvas,
+  kCropToObject,
+  kCombineXor,
+  kCombineUnion,
+  kCombineModeXor,
+  kCombineModeUnion,
+  kCopyAsBitmap,
+  kNewBitmapFromObjects,
+  kBitmapShadowFromObjects,
+  kPasteAsBitmap,
+  kPasteInside,
 };
 
 struct CommandInfo {
@@ -62,7 +82,7 @@ struct CommandInfo {
   const char* label;     // the menu text with its & mnemonic
   const char* tip;       // tool tip / toolbar text, or ""
   const char* shortcut;  // Qt key sequence text ("Ctrl+Z"), or ""
-  const char* menu;      // "Edit", "Object", "Tools", "View", "" (keyboard only)
+  const char* menu;      // "Edit", "Object", "Tools", "View", "Canvas", "" (keyboard only)
 };
 
 // Every view command in menu order.

@@ -45,9 +45,24 @@ class IViewHost {
   virtual bool GetClipboardData(const std::string& mimeType, std::vector<uint8_t>* bytes) = 0;
   // A 32-bit bottom-up picture from the clipboard.
   virtual bool GetClipboardImage(CDIBSection* image) = 0;
+
+  // ---- Requests of the canvas and bitmap commands (dialogs and the clipboard) ----
+  // "Load from File...": the image file the user chose, or "" when cancelled.
+  virtual std::string AskOpenImageFile() { return {}; }
+  // "Position...": lets the user edit the blueprint offset, starting from *x, *y.
+  // Returns true with the new offset on OK, false on Cancel.
+  virtual bool AskBlueprintPosition(int* x, int* y) {
+    (void)x, (void)y;
+    return false;
+  }
+  // "Copy as Bitmap": puts a 24-bit bottom-up picture on the clipboard. The default
+  // hands it over as a PNG file under kPngMime through SetClipboardData.
+  virtual void SetClipboardImage(const CDIBSection& picture);
 };
 
 // The private clipboard format of drawing objects: u32 count, then that many records.
 constexpr char kVelvetlineMime[] = "application/x-velvetline";
+// Pictures handed over as PNG files.
+constexpr char kPngMime[] = "image/png";
 
 }  // namespace tessel

@@ -75,6 +75,10 @@ class ZoomView {
  private:
   // The common tail of every scale change; keep is the document point to centre on.
   void ApplyScale(float scale, const CPoint* keep);
+  // Takes scale when the limits allow it (see SetZoomScale); returns whether it did.
+  bool SetScaleWithinLimits(float scale, const CPoint* keep);
+  // Device size and scroll steps from the base device size and the scale.
+  void UpdateDeviceSize();
 
   float m_scale = 1.0f;
   float m_minScale = -1.0f, m_maxScale = -1.0f;

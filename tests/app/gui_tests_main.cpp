@@ -12,6 +12,12 @@
 
 int RunUnitTests(int argc, char** argv);
 int RunSmokeTests(int argc, char** argv);
+namespace tessel {
+int RunShellTests(int argc, char** argv);
+int RunDialogTests(int argc, char** argv);
+int RunFileDialogTests(int argc, char** argv);
+int RunPrintTests(int argc, char** argv);
+}  // namespace tessel
 
 namespace {
 tessel::CRecordingMessages* g_recorder = nullptr;
@@ -37,5 +43,9 @@ int main(int argc, char** argv) {
                               std::move(recorder), tessel::AppPaths(TESSEL_DATA_DIR, (g_scratch + "/user").toStdString()));
   int failures = RunUnitTests(argc, argv);
   failures += RunSmokeTests(argc, argv);
+  failures += tessel::RunShellTests(argc, argv);
+  failures += tessel::RunDialogTests(argc, argv);
+  failures += tessel::RunFileDialogTests(argc, argv);
+  failures += tessel::RunPrintTests(argc, argv);
   return failures == 0 ? 0 : 1;
 }

@@ -1,0 +1,155 @@
+// Painting the editing view: the canvas is composed in document pixels into a paint
+// buffer, reusing a cache of everything below the current object.
+//
+// At scale 1 and above the buffer covers only the clip box. The cache then covers the
+// whole visible area (not just one clip box), so that while the current object moves a
+// paint of any part of the window copies the canvas below it from the cache and
+// composes only the current object and those above. Below scale 1 (and whenever a lens
+// must read the canvas under it) buffer and cache cover the whole canvas at the
+// document's origin and the window scales the buffer down.
+#include <algorithm>
+
+#include "base/dib_section.h"
+#include "document/draw_object.h"
+#include "document/object_fields.h"
+#include "document/vellum_doc.h"
+#include "render/compositor.h"
+#include "render/wireframe.h"
+#include "view/vellum_view.h"
+#include "view/view_host.h"
+#include "view/view_pixels.h"
+
+namespace tessel {
+
+namespace {
+constexpr int kWaitCursorObjects = 11;
+constexpr int kOnionSkinMix = 128;  // the blueprint over the objects lets them show through
+}  // namespace
+
+CRect CVellumView::VisibleDocument() const {
+  const CSize client = ClientSize();
+  return WindowToDocument(CRect{0, 0, client.cx, client.cy}).Normalized().Inflated(1);
+}
+
+bool CVellumView::LensesActive() const {
+  if (m_lensesOff || m_wireframe) return false;
+  for (const auto& o : m_doc.m_objects)
+    if (!o->m_hidden && o->m_effect >= kFirstLensEffect) return true;
+  return false;
+}
+
+int CVellumView::ComposeObjects(CDIBSection& buffer, const CRect& documentRect, const CDrawObject* from,
+                                const CDrawObject* to) {
+  CompositeOptions options;
+  options.lensesOff = m_lensesOff;
+  options.originX = documentRect.left;
+  options.originY = documentRect.top;
+  options.background = m_doc.m_background;
+  options.canvasWidth = m_doc.m_width;
+  options.canvasHeight = m_doc.m_height;
+  int count = 0;
+  bool on = from == nullptr;
+  for (auto& o : m_doc.m_objects) {
+    if (o.get() == to) break;
+    if (o.get() == from) on = true;
+    if (!on) continue;
+    if (m_wireframe)
+      DrawWireframe(buffer, *o, documentRect.left, documentRect.top);
+    else
+      DrawObject(buffer, *o, options);
+    ++count;
+  }
+  return count;
+}
+
+const ViewPaint& CVellumView::Paint(const CRect& clipWindow) {
+  m_paint = ViewPaint();
+  if (m_paintEditorRunning) {
+    m_paint.blank = true;
+    return m_paint;
+  }
+  // Only the client area is ever shown.
+  const CSize client = ClientSize();
+  CRect clip = clipWindow.Normalized();
+  if (client.cx > 0 && client.cy > 0) clip = Intersect(clip, {0, 0, client.cx, client.cy});
+  const CRect clipDoc = WindowToDocument(clip).Normalized().Inflated(1);
+  const bool wholeCanvas = Scale() < 1.0f || LensesActive();
+  const CRect canvasRect = {0, 0, m_doc.m_width + 1, m_doc.m_height + 1};
+  const CRect bufferRect = wholeCanvas ? canvasRect : clipDoc;
+  const CRect cacheRect = wholeCanvas ? canvasRect : VisibleDocument().Union(clipDoc);
+  m_paint.halftone = Scale() < 1.0f;
+
+  // The cache serves only a current object; it must cover this buffer.
+  const bool useCache = m_current != nullptr && !m_wireframe;
+  const bool cacheFits =
+      !m_belowCache.IsEmpty() && m_cacheWholeCanvas == wholeCanvas && Covers(m_cacheRect, bufferRect);
+  const bool redrawAll = m_current != m_lastPaintedCurrent || m_current == nullptr || !cacheFits || m_fullRedraw;
+  m_fullRedraw = false;
+  m_lastPaintedCurrent = m_current;
+  m_paint.waitCursor = redrawAll && m_doc.ObjectCount() >= kWaitCursorObjects;
+
+  const CSize size = {bufferRect.Width(), bufferRect.Height()};
+  if (size != m_paintSize || m_paintBuffer.IsEmpty()) {
+    if (!m_paintBuffer.Create(size.cx, size.cy, 32)) {
+      m_paintSize = {};
+      return m_paint;
+    }
+    m_paintSize = size;
+  }
+
+  bool cached = useCache;
+  if (cached && redrawAll) {
+    // The canvas below the current object, over the whole visible area.
+    const bool sized = m_belowCache.Width() == cacheRect.Width() && m_belowCache.Height() == cacheRect.Height();
+    if (sized || m_belowCache.Create(cacheRect.Width(), cacheRect.Height(), 32)) {
+      m_cacheRect = cacheRect;
+      m_cacheWholeCanvas = wholeCanvas;
+      PaintBase(m_belowCache, cacheRect, wholeCanvas);
+      m_paint.composed = ComposeObjects(m_belowCache, cacheRect, nullptr, m_current);
+    } else {
+      DiscardCache();  // too large: compose everything into the buffer
+      cached = false;
+    }
+  }
+  if (cached) {
+    CopyDocumentPixels(m_paintBuffer, bufferRect, m_belowCache, m_cacheRect);
+    m_paint.composed += ComposeObjects(m_paintBuffer, bufferRect, m_current, nullptr);
+  } else {
+    PaintBase(m_paintBuffer, bufferRect, wholeCanvas);
+    m_paint.composed = ComposeObjects(m_paintBuffer, bufferRect, nullptr, nullptr);
+  }
+  if (Scale() >= 1.0f && m_onionSkinOnTop)
+    DrawPicture(m_paintBuffer, bufferRect, m_doc.m_blueprint, m_doc.m_blueprintX, m_doc.m_blueprintY,
+                {0, 0, m_doc.m_width, m_doc.m_height}, kOnionSkinMix);
+
+  m_paint.buffer = &m_paintBuffer;
+  m_paint.bufferRect = bufferRect;
+  AddSelectionOverlays(m_paint.overlays);
+  AddZoomBandOverlay(m_paint.overlays);
+  AddCanvasOverlays(m_paint.overlays, VisibleDocument());
+  return m_paint;
+}
+
+void CVellumView::RequestFullRedraw() {
+  m_fullRedraw = true;
+  m_host.InvalidateAll();
+}
+
+void CVellumView::DiscardCache() {
+  m_belowCache.Release();
+  m_cacheRect = {};
+}
+
+void CVellumView::InvalidateDocument(const CRect& documentRect) {
+  CRect r = DocumentToWindow(documentRect.Normalized());
+  // A document pixel covers a fraction of a window pixel at odd scales: round outward.
+  if (Scale() != float(int(Scale()))) r = r.Inflated(1);
+  m_host.Invalidate(r);
+}
+
+void CVellumView::OnLayoutChanged() {
+  m_host.ScrollBarsChanged();
+  RequestFullRedraw();
+}
+
+}  // namespace tessel
