@@ -20,7 +20,7 @@ const std::vector<AppCommandInfo>& AppCommandTable() {
       {A::kRecent2, "file.recent-2", "Recent File 2", "", ""},
       {A::kRecent3, "file.recent-3", "Recent File 3", "", ""},
       {A::kRecent4, "file.recent-4", "Recent File 4", "", ""},
-      {A::kExit, "file.exit", "E&xit", "Exit", "Ctrl+Q"},
+      {A::kExit, "file.exit", "E&xit", "Exit", ""},
       {A::kGuidelines, "edit.guidelines", "Edit Guidelines && Grid...", "Guidelines & Grid", ""},
       {A::kGeneralSettings, "edit.general-settings", "General Settings...", "General Settings", ""},
       {A::kSizeAndColor, "canvas.size-color", "Size and Color...", "Canvas Size and Color", ""},
@@ -79,8 +79,11 @@ bool FindAction(const std::string& name, ActionRef* out) {
   return false;
 }
 
-const std::vector<MenuSpec>& MenuLayout() {
-  static const std::vector<MenuSpec> layout = {
+namespace {
+// The menus as arranged here; commands of the view's table that this arrangement does not
+// name yet are appended to the menu their table entry names (see MenuLayout).
+std::vector<MenuSpec> ArrangedMenus() {
+  return {
       {"&File",
        {"file.new", "file.open", "file.save", "file.save-as", "-", "file.export", "file.print", "-",
         "file.production-notes", "-", "file.recent-1", "file.recent-2", "file.recent-3", "file.recent-4", "-",
@@ -94,8 +97,13 @@ const std::vector<MenuSpec>& MenuLayout() {
         "object.align-left", "object.align-right", "object.align-top", "object.align-bottom",
         "object.align-center", "object.center-on-page", "-", "object.flip-horizontal", "object.flip-vertical", "-",
         "object.group", "object.ungroup", "-", "object.next", "object.previous", "-", "object.hide-above",
-        "object.show-all"}},
-      {"&Canvas", {"canvas.size-color"}},
+        "object.show-all", "-", "object.crop-to-object", "object.combine-xor", "object.combine-union",
+        ">Combine &Mode", "object.mode-xor", "object.mode-union", "<", "-", "object.copy-as-bitmap",
+        "object.paste-as-bitmap", "object.paste-inside", "object.new-bitmap", "object.bitmap-shadow"}},
+      {"&Canvas",
+       {"canvas.size-color", "-", "canvas.trim", "canvas.trim-padding", "canvas.crop", "-", ">&Blueprint",
+        "canvas.blueprint-load", "canvas.blueprint-remove", "canvas.blueprint-on-back", "canvas.blueprint-center",
+        "canvas.blueprint-position", "canvas.blueprint-resize", "<"}},
       {"&Tools", {"tool.select", "tool.zoom", "tool.rotate", "tool.skew"}},
       {"&View",
        {"view.zoom-in", "view.zoom-out", "view.original-size", ">&Zoom", "view.zoom-10", "view.zoom-30",
@@ -105,6 +113,21 @@ const std::vector<MenuSpec>& MenuLayout() {
       {"&Window", {"window.tile", "window.cascade", "window.tabs", "-", "window.next"}},
       {"&Help", {"help.topics", "-", "help.about"}},
   };
+}
+}  // namespace
+
+const std::vector<MenuSpec>& MenuLayout() {
+  static const std::vector<MenuSpec> layout = [] {
+    std::vector<MenuSpec> menus = ArrangedMenus();
+    std::set<std::string> placed;
+    for (const MenuSpec& menu : menus) placed.insert(menu.items.begin(), menu.items.end());
+    for (const CommandInfo& c : ViewCommandTable()) {
+      if (placed.count(c.name)) continue;
+      for (MenuSpec& menu : menus)
+        if (PlainLabel(menu.title) == c.menu) menu.items.push_back(c.name);
+    }
+    return menus;
+  }();
   return layout;
 }
 

@@ -53,7 +53,10 @@ bool IsCheckable(ViewCommand c) {
     case C::kRenderLensesOff:
     case C::kRenderWireframe:
     case C::kMateCanvasBorders:
-    case C::kOnionSkinOnTop: return true;
+    case C::kOnionSkinOnTop:
+    case C::kBlueprintShowOnBack:
+    case C::kCombineModeXor:
+    case C::kCombineModeUnion: return true;
     default: return false;
   }
 }
@@ -163,6 +166,8 @@ void MainWindow::Impl::BuildActions() {
   auto* render = new QActionGroup(&self);
   for (const char* id : {"view.render-full", "view.render-lenses-off", "view.render-wireframe"})
     render->addAction(actions[id]);
+  auto* combine = new QActionGroup(&self);
+  for (const char* id : {"object.mode-xor", "object.mode-union"}) combine->addAction(actions[id]);
 }
 
 void MainWindow::Impl::BuildMenus() {

@@ -141,6 +141,9 @@ class GuiSmokeTests : public QObject {
     CVellumView& view = m_doc->View();
     const int topIndex = doc.ObjectCount() - 1;
     CDrawObject* top = doc.ObjectAt(topIndex);
+    // No guideline may catch the press (it would drag the guideline) or the moved box.
+    doc.m_guidesV.clear();
+    doc.m_guidesH.clear();
     CPoint inside;
     QVERIFY(OpaquePointOf(*top, &inside));
     const QPoint press = WindowPoint(view, inside);
@@ -148,9 +151,7 @@ class GuiSmokeTests : public QObject {
     QTest::mouseClick(canvas, Qt::LeftButton, {}, press);
     QCOMPARE(view.CurrentObject(), top);
 
-    // No guideline may catch the press or the moved box, nor may a canvas edge (4 pixels).
-    doc.m_guidesV.clear();
-    doc.m_guidesH.clear();
+    // Nor may a canvas edge catch the moved box (4 pixels).
     const int left = top->m_left, topY = top->m_top;
     QPoint offset;
     for (const QPoint candidate : {QPoint(30, 20), QPoint(-30, -20), QPoint(30, -20), QPoint(-30, 20)}) {
