@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -196,6 +197,26 @@ class GuiSmokeTests : public QObject {
     QVERIFY(Boxes(*other.ActiveDocument()) == Boxes(doc));
     QCOMPARE(other.ActiveDocument()->m_width, doc.m_width);
     QCOMPARE(other.ActiveDocument()->m_background, doc.m_background);
+  }
+
+  void canvasIsPaintedAtEveryZoom() {
+    const CVellumDoc& doc = m_doc->Document();
+    CVellumView& view = m_doc->View();
+    auto* combo = m_window->findChild<QComboBox*>("zoomCombo");
+    QVERIFY(combo);
+    QCOMPARE(combo->count(), 11);
+    QCOMPARE(combo->itemText(0), QString("10%"));
+    QCOMPARE(combo->itemText(10), QString("Custom"));
+    const QRgb outside = qRgb(225, 225, 225);
+    for (const char* id : {"view.zoom-50", "view.zoom-100", "view.zoom-200"}) {
+      m_window->Action(id)->trigger();
+      QCOMPARE(combo->currentText(), QString(id).section('-', 1) + "%");
+      const QImage shown = m_doc->viewport()->grab().toImage();
+      const QPoint centre = WindowPoint(view, {doc.m_width / 2, doc.m_height / 2});
+      QVERIFY2(shown.pixel(centre) != outside, id);
+      if (view.Scale() < 1) QCOMPARE(shown.pixel(1, 1), outside);
+    }
+    QCOMPARE(view.Scale(), 2.0f);
   }
 
   void rightClickShowsTheObjectMenu() {
