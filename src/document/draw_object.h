@@ -101,11 +101,16 @@ class CDrawObject : public CObjectFields {
   bool ConvertToPolynome(bool asEnvelope);
 
   // Geometric transforms (draw_object_transform.cpp). SetPosition moves the box (no
-  // render). Rotate turns the outline by angle degrees about the box centre and refits
-  // the box around it; a bitmap object turns its picture through m_bitmapAngle. Skew
-  // shifts the top and bottom edges sideways and the right and left edges up and down
-  // by the four offsets in pixels, refitting the box. Mirror flips the outline (or a
-  // bitmap object's picture) about the box centre. Each re-renders the object.
+  // render). Rotate turns the outline by angle degrees about the box centre, a positive
+  // angle counter-clockwise on the screen (as the rotate tool measures it), and refits
+  // the box around it; whole turns change nothing. A bitmap object turns its picture
+  // through m_bitmapAngle; with ctrl the turn goes into its image's pixels instead and
+  // m_bitmapAngle becomes 0 (ctrl does nothing for other objects). Skew shifts the top
+  // and bottom edges sideways and the right and left edges up and down by the four
+  // offsets in pixels, refitting the box; a skew that squashes the object flat is
+  // refused. Mirror flips the outline (or a bitmap object's picture) about the box
+  // centre. A deformed envelope is put into the points before a turn or skew. Each
+  // re-renders the object.
   void SetPosition(int left, int top);
   void Rotate(int angle, bool ctrl);
   void Skew(int top, int right, int bottom, int left);

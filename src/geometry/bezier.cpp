@@ -12,8 +12,8 @@ namespace tessel {
 namespace {
 // Size in bytes of one stored point: two doubles and a word.
 constexpr uint64_t kStoredPointBytes = 20;
+}  // namespace
 
-// Parameters in (0, 1) where the derivative of a cubic with controls p0..p3 vanishes.
 int CubicExtrema(double p0, double p1, double p2, double p3, double out[2]) {
   // B'(t)/3 = a t^2 + b t + c
   const double a = -p0 + 3 * p1 - 3 * p2 + p3;
@@ -34,7 +34,6 @@ int CubicExtrema(double p0, double p1, double p2, double p3, double out[2]) {
   keep((-b - r) / (2 * a));
   return n;
 }
-}  // namespace
 
 double CubicAt(double p0, double p1, double p2, double p3, double t) {
   const double s = 1 - t;

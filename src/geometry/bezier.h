@@ -75,6 +75,9 @@ class CBezier {
   }
 };
 
+// Writes the parameters t in (0, 1) where the derivative of the cubic with control
+// values p0..p3 vanishes to out; returns how many (0 to 2).
+int CubicExtrema(double p0, double p1, double p2, double p3, double out[2]);
 // Evaluates the cubic with control values p0..p3 at t.
 double CubicAt(double p0, double p1, double p2, double p3, double t);
 

@@ -5,6 +5,7 @@
 #include "document/draw_object.h"
 #include "render/bilinear_resize.h"
 #include "render/coverage_mask.h"
+#include "render/image_warp.h"
 
 namespace tessel {
 
@@ -16,7 +17,13 @@ void ApplyBitmapImage(CDrawObject& o, CCoverageMask& mask) {
     std::fill(out.Bits(), out.Bits() + out.SizeBytes(), uint8_t(0));
     return;
   }
-  ResizeBilinear32(image, out);
+  constexpr int kFullTurn = 360;
+  if (o.m_bitmapAngle % kFullTurn == 0) {
+    ResizeBilinear32(image, out);
+  } else {
+    WarpBilinear32(image, out,
+                   TurnedPictureMap(image.Width(), image.Height(), out.Width(), out.Height(), o.m_bitmapAngle));
+  }
   for (int y = 0; y < out.Height(); ++y) {
     const uint8_t* d = out.RowFromTop(y) + 3;
     uint8_t* m = mask.Row(y);
