@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <QtTest>
+#include <map>
 #include <set>
 
 #include "app/app_commands.h"
@@ -90,6 +91,17 @@ class GuiUnitTests : public QObject {
       ids.insert(line.section('\t', 0, 0));
     }
     QCOMPARE(int(ids.size()), commands);
+  }
+
+  void noTwoActionsShareAShortcut() {
+    std::map<QKeySequence, QString> owners;
+    for (const std::string& line : ActionListLines()) {
+      const QString text = QString::fromStdString(line);
+      const QKeySequence key(text.section('\t', 2));
+      if (key.isEmpty()) continue;
+      const auto [it, fresh] = owners.emplace(key, text.section('\t', 0, 0));
+      QVERIFY2(fresh, qPrintable(text.section('\t', 0, 0) + " and " + it->second));
+    }
   }
 
   void versionAndHelpWithoutDisplay() {
