@@ -11,7 +11,7 @@ packages=(
   libcairo2-dev libfreetype-dev libfontconfig-dev fonts-liberation2
   nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev jq
-  qt6-base-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth
 )
 
 missing=()

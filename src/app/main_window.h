@@ -6,13 +6,15 @@
 #include <QMainWindow>
 #include <memory>
 
-class QTabWidget;
+class QAction;
 
 namespace tessel {
 
 class CVellumDoc;
 class CVellumView;
 class DocumentWindow;
+class LayersDock;
+class ObjectBar;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -25,12 +27,22 @@ class MainWindow : public QMainWindow {
   bool OpenFile(const QString& path);
   // A new empty document in a new tab.
   void NewDocument();
+  // Saves the document of window to path (a project file); true when written. The
+  // path joins the recent files.
+  bool SaveDocument(DocumentWindow& window, const QString& path);
   // The document window of the current tab, or null.
   DocumentWindow* ActiveWindow() const;
   CVellumDoc* ActiveDocument() const;
   CVellumView* ActiveView() const;
   // Raises and activates the window (a second start handed over a file).
   void BringToFront();
+
+  // The action with a menu id ("edit.undo"), or null.
+  QAction* Action(const QString& id) const;
+  LayersDock* Layers() const;
+  ObjectBar* ObjectFields() const;
+  // Sets every action's enabled and checked state from the active view.
+  void UpdateActions();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -1,0 +1,188 @@
+// The main window's own commands and the menu and toolbar layout.
+#include "app/app_commands.h"
+
+#include <set>
+#include <stdexcept>
+
+namespace tessel {
+
+const std::vector<AppCommandInfo>& AppCommandTable() {
+  using A = AppCommand;
+  static const std::vector<AppCommandInfo> table = {
+      {A::kNew, "file.new", "&New", "New", "Ctrl+N"},
+      {A::kOpen, "file.open", "&Open...", "Open", "Ctrl+O"},
+      {A::kSave, "file.save", "&Save", "Save", "Ctrl+S"},
+      {A::kSaveAs, "file.save-as", "Save &As...", "Save As", ""},
+      {A::kExport, "file.export", "&Export...", "Export", "Ctrl+E"},
+      {A::kPrint, "file.print", "&Print...", "Print", "Ctrl+P"},
+      {A::kProductionNotes, "file.production-notes", "Production Notes...", "Production Notes", ""},
+      {A::kRecent1, "file.recent-1", "Recent File 1", "", ""},
+      {A::kRecent2, "file.recent-2", "Recent File 2", "", ""},
+      {A::kRecent3, "file.recent-3", "Recent File 3", "", ""},
+      {A::kRecent4, "file.recent-4", "Recent File 4", "", ""},
+      {A::kExit, "file.exit", "E&xit", "Exit", ""},
+      {A::kGuidelines, "edit.guidelines", "Edit Guidelines && Grid...", "Guidelines & Grid", ""},
+      {A::kGeneralSettings, "edit.general-settings", "General Settings...", "General Settings", ""},
+      {A::kSizeAndColor, "canvas.size-color", "Size and Color...", "Canvas Size and Color", ""},
+      {A::kZoom10, "view.zoom-10", "10%", "", ""},
+      {A::kZoom30, "view.zoom-30", "30%", "", ""},
+      {A::kZoom50, "view.zoom-50", "50%", "", ""},
+      {A::kZoom80, "view.zoom-80", "80%", "", ""},
+      {A::kZoom100, "view.zoom-100", "100%", "", ""},
+      {A::kZoom200, "view.zoom-200", "200%", "", ""},
+      {A::kZoom300, "view.zoom-300", "300%", "", ""},
+      {A::kZoom400, "view.zoom-400", "400%", "", ""},
+      {A::kZoom600, "view.zoom-600", "600%", "", ""},
+      {A::kZoom800, "view.zoom-800", "800%", "", ""},
+      {A::kTile, "window.tile", "&Tile", "Tile", ""},
+      {A::kCascade, "window.cascade", "&Cascade", "Cascade", ""},
+      {A::kTabbed, "window.tabs", "Ta&bs", "Tabs", ""},
+      {A::kNextWindow, "window.next", "&Next Window", "Next Window", "Ctrl+F6"},
+      {A::kHelpTopics, "help.topics", "Help &Topics", "Help Topics", "F1"},
+      {A::kAbout, "help.about", "&About Tessel", "About Tessel", ""},
+  };
+  return table;
+}
+
+const AppCommandInfo& AppCommandInfoOf(AppCommand id) {
+  for (const AppCommandInfo& info : AppCommandTable())
+    if (info.id == id) return info;
+  throw std::logic_error("application command without a table entry");
+}
+
+int ZoomComboIndexOf(AppCommand id) {
+  const int index = int(id) - int(AppCommand::kZoom10);
+  return index >= 0 && index <= int(AppCommand::kZoom800) - int(AppCommand::kZoom10) ? index : -1;
+}
+
+bool FindAction(const std::string& name, ActionRef* out) {
+  for (const CommandInfo& c : ViewCommandTable()) {
+    if (name != c.name) continue;
+    out->isView = true;
+    out->view = c.id;
+    out->name = c.name;
+    out->label = c.label;
+    out->tip = c.tip;
+    out->shortcut = c.shortcut;
+    return true;
+  }
+  for (const AppCommandInfo& c : AppCommandTable()) {
+    if (name != c.name) continue;
+    out->isView = false;
+    out->app = c.id;
+    out->name = c.name;
+    out->label = c.label;
+    out->tip = c.tip;
+    out->shortcut = c.shortcut;
+    return true;
+  }
+  return false;
+}
+
+namespace {
+// The menus as arranged here; commands of the view's table that this arrangement does not
+// name yet are appended to the menu their table entry names (see MenuLayout).
+std::vector<MenuSpec> ArrangedMenus() {
+  return {
+      {"&File",
+       {"file.new", "file.open", "file.save", "file.save-as", "-", "file.export", "file.print", "-",
+        "file.production-notes", "-", "file.recent-1", "file.recent-2", "file.recent-3", "file.recent-4", "-",
+        "file.exit"}},
+      {"&Edit",
+       {"edit.undo", "edit.redo", "-", "edit.cut", "edit.copy", "edit.paste", "edit.paste-attributes",
+        "edit.delete", "-", "edit.select-all", "-", "edit.snap-grid", "edit.snap-guidelines", "edit.guidelines",
+        "-", "edit.general-settings"}},
+      {"&Object",
+       {"object.bring-to-front", "object.send-to-back", "object.bring-forward", "object.send-backward", "-",
+        "object.align-left", "object.align-right", "object.align-top", "object.align-bottom",
+        "object.align-center", "object.center-on-page", "-", "object.flip-horizontal", "object.flip-vertical", "-",
+        "object.group", "object.ungroup", "-", "object.next", "object.previous", "-", "object.hide-above",
+        "object.show-all", "-", "object.crop-to-object", "object.combine-xor", "object.combine-union",
+        ">Combine &Mode", "object.mode-xor", "object.mode-union", "<", "-", "object.copy-as-bitmap",
+        "object.paste-as-bitmap", "object.paste-inside", "object.new-bitmap", "object.bitmap-shadow"}},
+      {"&Canvas",
+       {"canvas.size-color", "-", "canvas.trim", "canvas.trim-padding", "canvas.crop", "-", ">&Blueprint",
+        "canvas.blueprint-load", "canvas.blueprint-remove", "canvas.blueprint-on-back", "canvas.blueprint-center",
+        "canvas.blueprint-position", "canvas.blueprint-resize", "<"}},
+      {"&Tools", {"tool.select", "tool.zoom", "tool.rotate", "tool.skew"}},
+      {"&View",
+       {"view.zoom-in", "view.zoom-out", "view.original-size", ">&Zoom", "view.zoom-10", "view.zoom-30",
+        "view.zoom-50", "view.zoom-80", "view.zoom-100", "view.zoom-200", "view.zoom-300", "view.zoom-400",
+        "view.zoom-600", "view.zoom-800", "<", "-", "view.render-full", "view.render-lenses-off",
+        "view.render-wireframe", "-", "view.mate-borders", "view.onion-skin-top"}},
+      {"&Window", {"window.tile", "window.cascade", "window.tabs", "-", "window.next"}},
+      {"&Help", {"help.topics", "-", "help.about"}},
+  };
+}
+}  // namespace
+
+const std::vector<MenuSpec>& MenuLayout() {
+  static const std::vector<MenuSpec> layout = [] {
+    std::vector<MenuSpec> menus = ArrangedMenus();
+    std::set<std::string> placed;
+    for (const MenuSpec& menu : menus) placed.insert(menu.items.begin(), menu.items.end());
+    for (const CommandInfo& c : ViewCommandTable()) {
+      if (placed.count(c.name)) continue;
+      for (MenuSpec& menu : menus)
+        if (PlainLabel(menu.title) == c.menu) menu.items.push_back(c.name);
+    }
+    return menus;
+  }();
+  return layout;
+}
+
+const std::vector<const char*>& MainToolbarLayout() {
+  static const std::vector<const char*> layout = {"file.new",  "file.open", "file.save", "-",         "edit.cut",
+                                                  "edit.copy", "edit.paste", "-",        "edit.undo", "edit.redo",
+                                                  "-",         "zoom-combo"};
+  return layout;
+}
+
+const std::vector<const char*>& ToolsToolbarLayout() {
+  static const std::vector<const char*> layout = {"tool.select", "tool.zoom", "tool.rotate", "tool.skew"};
+  return layout;
+}
+
+std::vector<ActionRef> KeyboardOnlyActions() {
+  std::vector<ActionRef> out;
+  for (const CommandInfo& c : ViewCommandTable()) {
+    ActionRef ref;
+    if (std::string(c.menu).empty() && FindAction(c.name, &ref)) out.push_back(ref);
+  }
+  return out;
+}
+
+std::string PlainLabel(const std::string& label) {
+  std::string out;
+  for (size_t i = 0; i < label.size(); ++i) {
+    if (label[i] == '&' && i + 1 < label.size()) ++i;  // "&X" shows X, "&&" shows &
+    out += label[i];
+  }
+  return out;
+}
+
+namespace {
+bool IsActionId(const char* item) { return item[0] != '-' && item[0] != '>' && item[0] != '<'; }
+
+std::string ActionLine(const ActionRef& a) {
+  return std::string(a.name) + "\t" + PlainLabel(a.label) + "\t" + a.shortcut;
+}
+}  // namespace
+
+std::vector<std::string> ActionListLines() {
+  std::vector<std::string> lines;
+  std::set<std::string> seen;
+  auto add = [&](const char* id) {
+    ActionRef ref;
+    if (!IsActionId(id) || !seen.insert(id).second || !FindAction(id, &ref)) return;
+    lines.push_back(ActionLine(ref));
+  };
+  for (const MenuSpec& menu : MenuLayout())
+    for (const char* item : menu.items) add(item);
+  for (const char* item : MainToolbarLayout()) add(item);
+  for (const char* item : ToolsToolbarLayout()) add(item);
+  for (const ActionRef& ref : KeyboardOnlyActions()) add(ref.name);
+  return lines;
+}
+
+}  // namespace tessel
