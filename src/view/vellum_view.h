@@ -308,6 +308,9 @@ class CVellumView : public ZoomView {
 
   // Records an undo step on the document.
   void SaveUndo();
+  // A fingerprint of the objects below the current one (identity, order, place, size,
+  // visibility): the cache is stale when it differs, whoever changed the list.
+  uint64_t BelowCurrentStamp() const;
   // Invalidates the union of the effect rectangles of an object before and after.
   void InvalidateObjectChange(const CRect& before, const CDrawObject& object);
 
@@ -335,6 +338,7 @@ class CVellumView : public ZoomView {
   void InvalidateGuideline(bool vertical, int position);
   CRect m_cacheRect;        // the document rectangle the below-current cache covers
   bool m_cacheWholeCanvas = false;  // the cache was composed at the document's origin
+  uint64_t m_cacheBelowStamp = 0;   // BelowCurrentStamp() when the cache was composed
   friend struct ViewCoreTestAccess;  // tests start a guideline drag as the select tool does
 
   CVellumDoc& m_doc;

@@ -83,7 +83,9 @@ const ViewPaint& CVellumView::Paint(const CRect& clipWindow) {
   const bool useCache = m_current != nullptr && !m_wireframe;
   const bool cacheFits =
       !m_belowCache.IsEmpty() && m_cacheWholeCanvas == wholeCanvas && Covers(m_cacheRect, bufferRect);
-  const bool redrawAll = m_current != m_lastPaintedCurrent || m_current == nullptr || !cacheFits || m_fullRedraw;
+  const uint64_t belowStamp = useCache ? BelowCurrentStamp() : 0;
+  const bool redrawAll = m_current != m_lastPaintedCurrent || m_current == nullptr || !cacheFits || m_fullRedraw ||
+                         belowStamp != m_cacheBelowStamp;
   m_fullRedraw = false;
   m_lastPaintedCurrent = m_current;
   m_paint.waitCursor = redrawAll && m_doc.ObjectCount() >= kWaitCursorObjects;
@@ -104,6 +106,7 @@ const ViewPaint& CVellumView::Paint(const CRect& clipWindow) {
     if (sized || m_belowCache.Create(cacheRect.Width(), cacheRect.Height(), 32)) {
       m_cacheRect = cacheRect;
       m_cacheWholeCanvas = wholeCanvas;
+      m_cacheBelowStamp = belowStamp;
       PaintBase(m_belowCache, cacheRect, wholeCanvas);
       m_paint.composed = ComposeObjects(m_belowCache, cacheRect, nullptr, m_current);
     } else {
@@ -129,6 +132,22 @@ const ViewPaint& CVellumView::Paint(const CRect& clipWindow) {
   AddZoomBandOverlay(m_paint.overlays);
   AddCanvasOverlays(m_paint.overlays, VisibleDocument());
   return m_paint;
+}
+
+uint64_t CVellumView::BelowCurrentStamp() const {
+  // FNV-1a over the fields that decide what the cache shows.
+  constexpr uint64_t kPrime = 1099511628211ull;
+  uint64_t h = 14695981039346656037ull;
+  const auto mix = [&h](uint64_t v) { h = (h ^ v) * kPrime; };
+  for (const auto& o : m_doc.m_objects) {
+    if (o.get() == m_current) break;
+    mix(reinterpret_cast<uintptr_t>(o.get()));
+    mix(uint64_t(uint32_t(o->m_left)) << 32 | uint32_t(o->m_top));
+    mix(uint64_t(uint32_t(o->m_width)) << 32 | uint32_t(o->m_height));
+    mix(uint64_t(o->m_hidden));
+    mix(reinterpret_cast<uintptr_t>(o->m_bitmap.Bits()));
+  }
+  return h;
 }
 
 void CVellumView::RequestFullRedraw() {

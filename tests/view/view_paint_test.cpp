@@ -103,6 +103,24 @@ TEST_F(ViewPaintTest, MovingTheCurrentObjectComposesOnlyItAndThoseAbove) {
   EXPECT_EQ(view.Paint(clip).composed, 4);  // a new current object
 }
 
+TEST_F(ViewPaintTest, AChangeBelowTheCurrentObjectIsNeverServedFromTheCache) {
+  CDrawObject* below = Add(10, 10, 30, 0x0000FF);
+  CDrawObject* current = Add(20, 20, 30, 0x00FF00);
+  view.SelectObject(current);
+  EXPECT_EQ(view.Paint(Window()).composed, 2);
+  // Changed behind the view's back: moved, hidden, then replaced by another object.
+  below->SetPosition(12, 10);
+  EXPECT_EQ(view.Paint(Window()).composed, 2);
+  below->m_hidden = 1;
+  EXPECT_EQ(view.Paint(Window()).composed, 2);
+  EXPECT_EQ(PixelAt(view.Paint(Window()), 13, 11), kWhite);
+  below->m_hidden = 0;
+  EXPECT_EQ(view.Paint(Window()).composed, 2);
+  EXPECT_NE(PixelAt(view.Paint(Window()), 13, 11), kWhite);
+  doc.m_objects.pop_front();
+  EXPECT_EQ(PixelAt(view.Paint(Window()), 13, 11), kWhite);
+}
+
 TEST_F(ViewPaintTest, ElevenObjectsRecomposedShowTheWaitCursor) {
   for (int i = 0; i < 11; ++i) Add(i * 5, i * 5, 20, 0x00FF00);
   view.SelectObject(doc.m_objects.back().get());
