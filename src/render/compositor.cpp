@@ -26,11 +26,21 @@ constexpr int kLensShadowDistance = 5;
 constexpr int kLensShadowAngle = 45;
 constexpr int kSunShadowDrop = 5;
 
-// Composites a bottom-up 32-bit picture with its top-left corner at (left, top).
-void Blit(CDIBSection& canvas, const CDIBSection& picture, int left, int top, int mode, bool keepAlpha) {
+// The canvas area a composite must write: the clip, or the whole canvas without one.
+CRect WriteArea(const CDIBSection& canvas, const CRect& clip) {
+  const CRect all{0, 0, canvas.Width(), canvas.Height()};
+  if (clip.IsEmpty()) return all;
+  return {std::max(clip.left, 0), std::max(clip.top, 0), std::min(clip.right, all.right),
+          std::min(clip.bottom, all.bottom)};
+}
+
+// Composites a bottom-up 32-bit picture with its top-left corner at (left, top), only
+// inside area.
+void Blit(CDIBSection& canvas, const CDIBSection& picture, int left, int top, int mode, bool keepAlpha,
+          const CRect& area) {
   if (picture.IsEmpty() || picture.BitsPerPixel() != 32) return;
-  const int x0 = std::max(left, 0), x1 = std::min(left + picture.Width(), canvas.Width());
-  const int y0 = std::max(top, 0), y1 = std::min(top + picture.Height(), canvas.Height());
+  const int x0 = std::max(left, area.left), x1 = std::min(left + picture.Width(), area.right);
+  const int y0 = std::max(top, area.top), y1 = std::min(top + picture.Height(), area.bottom);
   if (x0 >= x1 || y0 >= y1) return;
   for (int y = y0; y < y1; ++y) {
     const uint8_t* src = picture.RowFromTop(y - top) + 4 * (x0 - left);
@@ -84,17 +94,22 @@ class ScaledRender {
 bool DrawAsLens(CDIBSection& canvas, CDrawObject& o, const CompositeOptions& options, bool keepAlpha) {
   const int canvasW = options.canvasWidth > 0 ? options.canvasWidth : canvas.Width();
   const int canvasH = options.canvasHeight > 0 ? options.canvasHeight : canvas.Height();
+  const CRect area = WriteArea(canvas, options.clip);
   if (o.m_effect == kEffectLensFlare) {
     if (o.IsBitmap()) return false;  // its layer is its picture, never a flare
     UpdateFlareLayer(o, canvasW, canvasH);
     const double opacity = std::clamp(o.m_opacity, 0, 255) * kInv255;
     const double share = std::clamp(o.m_effectParam2, 0, 255) * kInv255;
-    AddFlareLight(canvas, o.m_layer, opacity * share, keepAlpha);
+    AddFlareLight(canvas, o.m_layer, opacity * share, keepAlpha, area);
     return true;
   }
+  // A lens writes only into its box: outside the area there is nothing to compute.
+  const CRect box = o.GetBoxRect();
+  if (box.right <= area.left || box.left >= area.right || box.bottom <= area.top || box.top >= area.bottom)
+    return true;
   CDIBSection work;
   if (!DrawLens(canvas, o, canvasW, canvasH, options.background, work)) return false;
-  Blit(canvas, work, o.m_left, o.m_top, o.m_shadowOption, keepAlpha);
+  Blit(canvas, work, o.m_left, o.m_top, o.m_shadowOption, keepAlpha, area);
   return true;
 }
 }  // namespace
@@ -127,9 +142,10 @@ void DrawObject(CDIBSection& canvas, CDrawObject& o, const CompositeOptions& opt
   const bool keepAlpha = !options.transparent;
   const int e = o.m_effect;
   if (e != kThickBorderLens && e != kThickCenterLens) o.m_lensEnvironment = 0;
+  const CRect area = WriteArea(canvas, options.clip);
   int x = 0, y = 0;
   if (ShadowOrigin(o, &x, &y))
-    Blit(canvas, o.m_shadowBitmap, x - options.originX, y - options.originY, kBlendNormal, keepAlpha);
+    Blit(canvas, o.m_shadowBitmap, x - options.originX, y - options.originY, kBlendNormal, keepAlpha, area);
   if (options.lensesOff && e == kEffectLensFlare && !o.IsBitmap()) EmptyFlareLayer(o);
   // Lenses read the canvas at document positions, so they need a canvas whose pixel
   // (0, 0) is the document's origin.
@@ -137,7 +153,8 @@ void DrawObject(CDIBSection& canvas, CDrawObject& o, const CompositeOptions& opt
   if (e >= kFirstLensEffect && !options.lensesOff && o.m_lensEnvironment == 0 && atOrigin &&
       DrawAsLens(canvas, o, options, keepAlpha))
     return;
-  Blit(canvas, o.m_bitmap, o.m_left - options.originX, o.m_top - options.originY, o.m_shadowOption, keepAlpha);
+  Blit(canvas, o.m_bitmap, o.m_left - options.originX, o.m_top - options.originY, o.m_shadowOption, keepAlpha,
+       area);
 }
 
 bool ComposeDocument(CVellumDoc& doc, int scale, const CompositeOptions& options, CDIBSection& out,

@@ -24,6 +24,9 @@ struct CompositeOptions {
   // The visible canvas's size; 0 takes the canvas bitmap's size.
   int canvasWidth = 0;
   int canvasHeight = 0;
+  // Only these canvas pixels need to be right (an empty rectangle: all of them). Pixels
+  // outside may be left as they were; a lens wholly outside is skipped.
+  CRect clip;
 };
 
 // Where the object's shadow bitmap is drawn: true with its top-left canvas corner in

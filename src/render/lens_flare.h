@@ -3,6 +3,8 @@
 // The flare is drawn again only when its box, the canvas size or its settings change.
 #pragma once
 
+#include "base/rect.h"
+
 #include <cstdint>
 
 namespace tessel {
@@ -44,8 +46,10 @@ bool UpdateFlareLayer(CDrawObject& o, int canvasW, int canvasH);
 // Adds the layer's light onto the canvas (same size, both 32-bit), each channel
 // scaled by factor: canvas += trunc(light · factor), held at 255. On a canvas that may
 // be transparent (keepAlpha false) the light also raises the coverage, so a flare over
-// nothing shows as light of its own.
-void AddFlareLight(CDIBSection& canvas, const CDIBSection& layer, double factor, bool keepAlpha);
+// nothing shows as light of its own. Only canvas pixels inside area change (an empty
+// area: all of them).
+void AddFlareLight(CDIBSection& canvas, const CDIBSection& layer, double factor, bool keepAlpha,
+                   const CRect& area = {});
 
 // "Lenses Off": releases the flare, leaving a blank 8 × 8 layer in its place.
 void EmptyFlareLayer(CDrawObject& o);

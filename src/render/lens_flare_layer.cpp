@@ -55,15 +55,20 @@ bool UpdateFlareLayer(CDrawObject& o, int canvasW, int canvasH) {
   return true;
 }
 
-void AddFlareLight(CDIBSection& canvas, const CDIBSection& layer, double factor, bool keepAlpha) {
+void AddFlareLight(CDIBSection& canvas, const CDIBSection& layer, double factor, bool keepAlpha,
+                   const CRect& area) {
   if (canvas.IsEmpty() || layer.IsEmpty() || canvas.BitsPerPixel() != 32 || layer.BitsPerPixel() != 32) return;
   factor = std::clamp(factor, 0.0, 1.0);
   if (factor == 0) return;
   const int w = std::min(canvas.Width(), layer.Width()), h = std::min(canvas.Height(), layer.Height());
-  for (int y = 0; y < h; ++y) {
-    const uint8_t* src = layer.RowFromTop(y);
-    uint8_t* dst = canvas.RowFromTop(y);
-    for (int x = 0; x < w; ++x, src += 4, dst += 4) {
+  const int x0 = area.IsEmpty() ? 0 : std::clamp(area.left, 0, w);
+  const int x1 = area.IsEmpty() ? w : std::clamp(area.right, x0, w);
+  const int y0 = area.IsEmpty() ? 0 : std::clamp(area.top, 0, h);
+  const int y1 = area.IsEmpty() ? h : std::clamp(area.bottom, y0, h);
+  for (int y = y0; y < y1; ++y) {
+    const uint8_t* src = layer.RowFromTop(y) + 4 * x0;
+    uint8_t* dst = canvas.RowFromTop(y) + 4 * x0;
+    for (int x = x0; x < x1; ++x, src += 4, dst += 4) {
       const int add[3] = {int(src[0] * factor), int(src[1] * factor), int(src[2] * factor)};
       if (keepAlpha) {
         for (int c = 0; c < 3; ++c) dst[c] = uint8_t(px::AddSat(dst[c], add[c]));

@@ -326,9 +326,14 @@ class CVellumView : public ZoomView {
   // the canvas background, the blueprint when shown on the back, and the canvas frame.
   void PaintBase(CDIBSection& buffer, const CRect& documentRect, bool wholeCanvas) const;
   // Composes the document's objects from `from` (null: the bottom one) up to but not
-  // including `to` (null: to the top) into buffer covering documentRect. Returns how many.
+  // including `to` (null: to the top) into buffer covering documentRect, writing only
+  // inside the document rectangle area when it is not empty. Returns how many.
   int ComposeObjects(CDIBSection& buffer, const CRect& documentRect, const CDrawObject* from,
-                     const CDrawObject* to);
+                     const CDrawObject* to, const CRect& area = {});
+  // The document area a repaint of area must compose when lenses above the current
+  // object read what lies below them: area grown by the box of every such lens it
+  // meets (the whole canvas for a lens that reads all of it).
+  CRect LensReach(CRect area) const;
   // The rubber band of a zoom-tool drag.
   void AddZoomBandOverlay(OverlayList& out) const;
   void AddCropOverlay(OverlayList& out, const CRect& visibleDoc);

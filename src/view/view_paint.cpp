@@ -24,6 +24,8 @@ namespace tessel {
 namespace {
 constexpr int kWaitCursorObjects = 11;
 constexpr int kOnionSkinMix = 128;  // the blueprint over the objects lets them show through
+constexpr float kScalingMargin = 2.0f;  // window pixels smooth scaling reads around a pixel
+constexpr int kFishEyeLens = 15;        // the lens that reads the whole canvas
 }  // namespace
 
 CRect CVellumView::VisibleDocument() const {
@@ -39,8 +41,9 @@ bool CVellumView::LensesActive() const {
 }
 
 int CVellumView::ComposeObjects(CDIBSection& buffer, const CRect& documentRect, const CDrawObject* from,
-                                const CDrawObject* to) {
+                                const CDrawObject* to, const CRect& area) {
   CompositeOptions options;
+  if (!area.IsEmpty()) options.clip = area.Offset(-documentRect.left, -documentRect.top);
   options.lensesOff = m_lensesOff;
   options.originX = documentRect.left;
   options.originY = documentRect.top;
@@ -115,8 +118,15 @@ const ViewPaint& CVellumView::Paint(const CRect& clipWindow) {
     }
   }
   if (cached) {
-    CopyDocumentPixels(m_paintBuffer, bufferRect, m_belowCache, m_cacheRect);
-    m_paint.composed += ComposeObjects(m_paintBuffer, bufferRect, m_current, nullptr);
+    // A whole-canvas buffer still holds the last paint: only the clip (and what the
+    // lenses over it read) is composed again. The margin covers smooth scaling.
+    CRect area;
+    if (wholeCanvas && !redrawAll) {
+      const int margin = 1 + int(kScalingMargin / std::max(Scale(), 0.01f));
+      area = LensReach(Intersect(clipDoc.Inflated(margin), canvasRect));
+    }
+    CopyDocumentPixels(m_paintBuffer, bufferRect, m_belowCache, m_cacheRect, area);
+    m_paint.composed += ComposeObjects(m_paintBuffer, bufferRect, m_current, nullptr, area);
   } else {
     PaintBase(m_paintBuffer, bufferRect, wholeCanvas);
     m_paint.composed = ComposeObjects(m_paintBuffer, bufferRect, nullptr, nullptr);
@@ -132,6 +142,25 @@ const ViewPaint& CVellumView::Paint(const CRect& clipWindow) {
   AddZoomBandOverlay(m_paint.overlays);
   AddCanvasOverlays(m_paint.overlays, VisibleDocument());
   return m_paint;
+}
+
+CRect CVellumView::LensReach(CRect area) const {
+  const CRect canvas = {0, 0, m_doc.m_width + 1, m_doc.m_height + 1};
+  for (bool grown = true; grown;) {
+    grown = false;
+    bool above = false;
+    for (const auto& o : m_doc.m_objects) {
+      above = above || o.get() == m_current;
+      if (!above || o->m_hidden || o->m_effect < kFirstLensEffect || o->m_effect == kEffectLensFlare) continue;
+      const CRect box = o->GetBoxRect();
+      if (Intersect(box, area).IsEmpty()) continue;
+      if (o->m_effect == kFishEyeLens) return canvas;
+      if (Covers(area, box)) continue;
+      area = area.Union(box);
+      grown = true;
+    }
+  }
+  return area;
 }
 
 uint64_t CVellumView::BelowCurrentStamp() const {

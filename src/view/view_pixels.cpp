@@ -49,8 +49,9 @@ void DrawPicture(CDIBSection& buffer, const CRect& bufferRect, const CDIBSection
 }
 
 void CopyDocumentPixels(CDIBSection& target, const CRect& targetRect, const CDIBSection& source,
-                        const CRect& sourceRect) {
-  const CRect r = Intersect(targetRect, sourceRect);
+                        const CRect& sourceRect, const CRect& limit) {
+  CRect r = Intersect(targetRect, sourceRect);
+  if (!limit.IsEmpty()) r = Intersect(r, limit);
   if (r.IsEmpty() || target.BitsPerPixel() != 32 || source.BitsPerPixel() != 32) return;
   const size_t bytes = size_t(r.Width()) * 4;
   for (int y = r.top; y < r.bottom; ++y)

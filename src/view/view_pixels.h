@@ -20,9 +20,9 @@ void DrawPicture(CDIBSection& buffer, const CRect& bufferRect, const CDIBSection
                  const CRect& clip, int mix);
 
 // Copies the pixels of source (covering sourceRect) into target (covering targetRect)
-// where the two rectangles overlap.
+// where the two rectangles overlap, and only inside limit when it is not empty.
 void CopyDocumentPixels(CDIBSection& target, const CRect& targetRect, const CDIBSection& source,
-                        const CRect& sourceRect);
+                        const CRect& sourceRect, const CRect& limit = {});
 
 // The overlap of two rectangles (empty when they do not meet).
 CRect Intersect(const CRect& a, const CRect& b);

@@ -157,6 +157,39 @@ TEST_F(ViewPaintTest, ALensNeedsTheWholeCanvasAtTheDocumentOrigin) {
   EXPECT_EQ(view.Paint({0, 0, 10, 10}).composed, 2);
 }
 
+// Pixels of a paint inside a document rectangle.
+std::vector<uint32_t> PixelsIn(const ViewPaint& p, const CRect& r) {
+  std::vector<uint32_t> out;
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) {
+      const uint8_t* q = p.buffer->RowFromTop(y - p.bufferRect.top) + 4 * (x - p.bufferRect.left);
+      out.push_back(uint32_t(q[0]) | uint32_t(q[1]) << 8 | uint32_t(q[2]) << 16);
+    }
+  return out;
+}
+
+TEST_F(ViewPaintTest, UnderALensOnlyTheClipAndTheLensesItMeetsAreComposedAgain) {
+  CDrawObject* current = Add(100, 60, 20, 0x0000FF);
+  CDrawObject* lens = Add(10, 10, 40, 0x00FF00);
+  lens->m_effect = 13;  // "Upside Down": what lies under its lower half shows in the upper
+  Add(60, 5, 20, 0xFF0000);
+  view.SelectObject(current);
+  view.Paint(Window());
+  const auto movedTo = [&](int x, int y) {
+    const CRect before = current->GetBoxRect();
+    current->SetPosition(x, y);
+    const CRect clip = view.DocumentToWindow(before.Union(current->GetBoxRect()));
+    const std::vector<uint32_t> partial = PixelsIn(view.Paint(clip), {0, 0, 160, 100});
+    view.RequestFullRedraw();
+    const std::vector<uint32_t> full = PixelsIn(view.Paint(Window()), {0, 0, 160, 100});
+    view.Paint(Window());  // back to painting from the cache
+    return partial == full;
+  };
+  EXPECT_TRUE(movedTo(104, 62));  // away from the lens
+  EXPECT_TRUE(movedTo(30, 30));   // under the lens: it is composed again over its box
+  EXPECT_TRUE(movedTo(100, 60));  // and out again
+}
+
 TEST_F(ViewPaintTest, CanvasOverlaysFollowTheDocument) {
   doc.m_cropSet = 1;
   doc.m_crop = {10, 10, 10, 40};  // present but empty
