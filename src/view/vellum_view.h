@@ -401,6 +401,57 @@ class CVellumView : public ZoomView {
   bool m_fullRedraw = true;
   ViewPaint m_paint;
   CSize m_client;
+
+  // ---- Placement tools: texture size and rotation (13), lights (27), transparency-map
+  // placement (28), perspective (29), and the clone tag (view_placement_tools.cpp,
+  // view_texture_tool.cpp, view_lights_tool.cpp, view_transp_map_tool.cpp,
+  // view_placement_overlays.cpp) ----
+ public:
+  // The light of the current object the lights tool edits (index into its lights).
+  int CurrentLight() const { return m_currentLight; }
+  // The object menu of the tools that have their own: the texture tool's resets (13)
+  // and the perspective reset (29). Empty for every other tool.
+  std::vector<std::string> PlacementContextMenu() const;
+  // The handle (1..6) of the current placement tool under a window point, or 0.
+  int PlacementHandleAt(CPoint window) const;
+
+ private:
+  static bool IsPlacementTool(int tool);
+  void PlacementDown(CPoint doc, CPoint window, ViewKeys keys);
+  void PlacementMove(CPoint doc, ViewKeys keys);
+  void PlacementUp();
+  // Lights tool: a right press selects the next light. Returns true when it used it.
+  bool PlacementRightDown();
+  // Lights tool: a double-click picks the object under the mouse.
+  bool PlacementDoubleClick(CPoint doc);
+  bool ExecutePlacementCommand(ViewCommand command);
+  CommandState PlacementCommandState(ViewCommand command) const;
+  // The clone tag was pressed: asks for the package number and stores it.
+  void EditCloneTag();
+  // Handle centres in document pixels of the current tool; index 0 is unused and a
+  // handle the tool does not show is left out (the vector ends before it) or NaN.
+  std::vector<CPointD> PlacementHandlePoints() const;
+  std::vector<CPointD> TextureHandlePoints() const;
+  std::vector<CPointD> LightHandlePoints() const;
+  std::vector<CPointD> TranspMapHandlePoints() const;
+  std::vector<CPointD> PerspectiveHandlePoints() const;
+  void TextureMove(CPoint doc, ViewKeys keys);
+  void LightsMove(CPoint doc);
+  void TranspMapMove(CPoint doc);
+  void PerspectiveMove(CPoint doc);
+  // Shows the name of the texture handle under the pointer as a tool tip.
+  void TextureHover(CPoint window);
+  void ResetPlacement(ViewCommand command);
+  // Re-renders the current object, repaints the old and new areas, records an undo step.
+  void FinishPlacementEdit(const CRect& before);
+  void AddPlacementOverlays(OverlayList& out);
+  int m_currentLight = 0;
+  CPoint m_placementLast;           // the drag's previous mouse point (document)
+  bool m_placementChanged = false;  // the drag changed the object
+  CRect m_placementBefore;          // the object's area at the press
+  float m_perspX[4] = {0, 1, 0, 1}; // the perspective corners being dragged
+  float m_perspY[4] = {0, 0, 1, 1};
+  // ---- end of placement tools ----
 };
 
 }  // namespace tessel

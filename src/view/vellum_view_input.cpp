@@ -37,6 +37,11 @@ void CVellumView::OnLButtonDown(CPoint window, ViewKeys keys) {
     case kToolExportCrop:
     case kToolText:
     case kToolImage: CreationToolDown(doc, keys); break;
+    // Placement tools
+    case kToolTexture:
+    case kToolLights:
+    case kToolTranspMap:
+    case kToolPerspective: PlacementDown(doc, window, keys); break;
     default: break;
   }
 }
@@ -61,6 +66,11 @@ void CVellumView::OnMouseMove(CPoint window, ViewKeys keys) {
       case kToolSkew: SkewMove(doc, keys); break;
       case kToolGuideV:
       case kToolGuideH: GuideDragMove(doc); break;
+      // Placement tools
+      case kToolTexture:
+      case kToolLights:
+      case kToolTranspMap:
+      case kToolPerspective: PlacementMove(doc, keys); break;
       default: break;
     }
     m_firstMove = false;
@@ -92,6 +102,11 @@ void CVellumView::OnLButtonUp(CPoint window, ViewKeys keys) {
     case kToolArrow:
     case kToolExportCrop:
     case kToolCropResize: CreationToolUp(doc, keys); break;
+    // Placement tools
+    case kToolTexture:
+    case kToolLights:
+    case kToolTranspMap:
+    case kToolPerspective: PlacementUp(); break;
     default: break;
   }
   if (wasDragging || m_dragging) {
@@ -104,6 +119,8 @@ void CVellumView::OnLButtonUp(CPoint window, ViewKeys keys) {
 void CVellumView::OnLButtonDblClk(CPoint window, ViewKeys keys) {
   // The path and arrow tools finish their drawing on a double-click.
   if (!m_paintEditorRunning && CreationToolDoubleClick(WindowToDocument(window))) return;
+  // Placement tools: the lights tool picks the object under the mouse.
+  if (!m_paintEditorRunning && PlacementDoubleClick(WindowToDocument(window))) return;
   // Double-clicks open editors of later tools; a plain press is what is left.
   OnLButtonDown(window, keys);
 }
@@ -114,6 +131,11 @@ void CVellumView::OnRButtonDown(CPoint window, ViewKeys /*keys*/) {
   if (m_paintEditorRunning) return;
   // The path tool finishes on a right press; the arrow tool takes it as a click.
   if (CreationToolRightDown(WindowToDocument(window))) {
+    m_rightConsumed = true;
+    return;
+  }
+  // Placement tools: the lights tool goes to the next light.
+  if (PlacementRightDown()) {
     m_rightConsumed = true;
     return;
   }

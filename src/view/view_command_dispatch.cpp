@@ -116,6 +116,18 @@ bool CVellumView::Execute(ViewCommand command) {
     case C::kToolExportCrop:
     case C::kToolText:
     case C::kToolImage: ChooseCreationTool(command); return true;
+    // Placement tools and their resets
+    case C::kToolTexture:
+    case C::kToolPerspective:
+    case C::kToolLights:
+    case C::kToolTranspMap:
+    case C::kResetAll:
+    case C::kResetOffset:
+    case C::kResetSize:
+    case C::kResetAngle:
+    case C::kResetPerspective:
+    case C::kResetBitmapAngle:
+    case C::kResetPerspTransformation: return ExecutePlacementCommand(command);
   }
   return false;
 }
@@ -192,6 +204,18 @@ CommandState CVellumView::State(ViewCommand command) const {
     case C::kToolExportCrop:
     case C::kToolText:
     case C::kToolImage: s.checked = m_tool == CreationToolOf(command); break;
+    // Placement tools and their resets
+    case C::kToolTexture:
+    case C::kToolPerspective:
+    case C::kToolLights:
+    case C::kToolTranspMap:
+    case C::kResetAll:
+    case C::kResetOffset:
+    case C::kResetSize:
+    case C::kResetAngle:
+    case C::kResetPerspective:
+    case C::kResetBitmapAngle:
+    case C::kResetPerspTransformation: s = PlacementCommandState(command); break;
     default: break;
   }
   // While the painting editor runs the tools are off; undo and redo are its own.
@@ -202,6 +226,8 @@ CommandState CVellumView::State(ViewCommand command) const {
 }
 
 std::vector<std::string> CVellumView::ContextMenuEntries() const {
+  // Placement tools: the texture and perspective tools show their own menu instead.
+  if (std::vector<std::string> own = PlacementContextMenu(); !own.empty()) return own;
   return {"&Copy", "&Paste", "Paste Atributes"};
 }
 

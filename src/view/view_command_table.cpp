@@ -84,6 +84,20 @@ const std::vector<CommandInfo>& ViewCommandTable() {
       {C::kToolExportCrop, "tool.export-crop", "Select Export Crop Region", "Export Crop", "", "Tools"},
       {C::kToolText, "tool.text", "Polynome Artistic Text", "Artistic Text", "", "Tools"},
       {C::kToolImage, "tool.image", "Image", "Insert Image from File", "", "Tools"},
+      // Placement tools and their resets
+      {C::kToolTexture, "tool.texture", "Texture Size and Rotation", "Texture Size and Rotation", "", "Tools"},
+      {C::kToolPerspective, "tool.perspective", "Perspective Transformation", "Perspective Tool", "", "Tools"},
+      {C::kToolLights, "tool.lights", "Edit Lights", "Edit Lights", "", "Tools"},
+      {C::kToolTranspMap, "tool.transparency-map", "Transparency Map Placement", "Transparency Map Placement", "",
+       "Tools"},
+      {C::kResetAll, "object.reset-all", "Reset All", "Reset All", "", "Object"},
+      {C::kResetOffset, "object.reset-offset", "Reset Offset", "Reset Offset", "", "Object"},
+      {C::kResetSize, "object.reset-size", "Reset Size", "Reset Size", "", "Object"},
+      {C::kResetAngle, "object.reset-angle", "Reset Angle", "Reset Angle", "", "Object"},
+      {C::kResetPerspective, "object.reset-perspective", "Reset Perspective", "Reset Perspective", "", "Object"},
+      {C::kResetBitmapAngle, "object.reset-bitmap-angle", "Reset Bitmap Angle", "Reset Bitmap Angle", "", "Object"},
+      {C::kResetPerspTransformation, "object.reset-persp-transformation", "Reset Persp. transformation",
+       "Reset Persp. transformation", "", "Object"},
   };
   return table;
 }

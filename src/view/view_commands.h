@@ -85,6 +85,18 @@ enum class ViewCommand {
   kToolExportCrop,
   kToolText,
   kToolImage,
+  // Placement tools and their resets
+  kToolTexture,
+  kToolPerspective,
+  kToolLights,
+  kToolTranspMap,
+  kResetAll,
+  kResetOffset,
+  kResetSize,
+  kResetAngle,
+  kResetPerspective,
+  kResetBitmapAngle,
+  kResetPerspTransformation,
 };
 
 struct CommandInfo {

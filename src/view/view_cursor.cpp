@@ -79,6 +79,10 @@ ViewCursor CVellumView::CursorAt(CPoint window, ViewKeys keys) {
       // The point-edit cursor once a path is being drawn.
       return CreationRecords() > 0 ? ViewCursor::kPointEdit : ViewCursor::kCrosshair;
     case kToolPencil: return m_dragging ? ViewCursor::kPointEdit : ViewCursor::kPencil;
+    // Placement tools: the texture tool shows the point-edit cursor over its handles.
+    case kToolTexture:
+      if (!m_dragging) TextureHover(window);
+      return m_hover != kHandleNone ? ViewCursor::kPointEdit : ViewCursor::kArrow;
     default: return ToolCursor(m_tool, m_dragging);
   }
 }

@@ -67,6 +67,15 @@ class IViewHost {
   virtual bool AskText(TextRequest* /*request*/) { return false; }
   // The file chooser of the image tool: the file to insert, or "" when cancelled.
   virtual std::string AskImageFile() { return {}; }
+  // ---- Placement tools and the clone tag ----
+  // A dialog titled title that edits one whole number, opened with *value. Returns true
+  // with the new value in *value on OK, false (value untouched) on Cancel.
+  virtual bool AskNumber(const std::string& title, int* value) {
+    (void)title, (void)value;
+    return false;
+  }
+  // Shows text as a tool tip at the pointer; "" hides it.
+  virtual void ShowToolTip(const std::string& text) { (void)text; }
 };
 
 // What the text editor edits: filled with the view's text defaults, returned with the

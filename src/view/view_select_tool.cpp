@@ -93,8 +93,11 @@ void CVellumView::SelectToolDown(CPoint doc, ViewKeys keys) {
     SelectObject(picked);
     UpdateStatusForCurrent();
     const int handle = HandleAt(m_lastWindow);
-    // The clone tag's settings dialog belongs to the window; the press ends here.
-    if (handle == kHandleExtra11) return;
+    // The clone tag asks for its package number; the press ends here.
+    if (handle == kHandleExtra11) {
+      EditCloneTag();
+      return;
+    }
     StartObjectDrag(doc, handle);
     return;
   }

@@ -77,6 +77,8 @@ void CVellumView::AddSelectionOverlays(OverlayList& out) {
       CRect skew[5];
       ComputeSkewHandleRects(skew);
       for (int h = 1; h <= 4; ++h) out.push_back(WindowRect(OverlayKind::kFillRect, skew[h], kAzure));
+    } else if (IsPlacementTool(m_tool)) {
+      AddPlacementOverlays(out);  // Placement tools draw their own handles
     } else {
       AddHandles(out, m_handleRects);
     }
