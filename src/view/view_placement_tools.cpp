@@ -14,6 +14,9 @@ namespace tessel {
 
 namespace {
 constexpr int kPlacementHandleHalf = 3;  // placement handles are 6 by 6 window pixels
+// Objects up to this many box pixels are rendered again at every move of a drag; larger
+// ones only on release.
+constexpr long kLivePreviewPixels = 300L * 300L;
 constexpr char kTextureHint[] = "SHIFT - Angle only, CTRL - Size only, ALT - also Bitmap Layer";
 constexpr char kNoLights[] = "This object doesn't have Lights.";
 constexpr char kPackageNumberTitle[] = "Package Number";
@@ -101,6 +104,9 @@ void CVellumView::PlacementMove(CPoint doc, ViewKeys keys) {
   }
   m_placementLast = doc;
   m_placementChanged = true;
+  // The transparency map renders itself at each move.
+  if (m_tool != kToolTranspMap && long(m_current->m_width) * m_current->m_height <= kLivePreviewPixels)
+    m_current->RenderObject(false, nullptr);
   // Handles may lie anywhere around the object: the whole window shows them again.
   m_host.InvalidateAll();
 }

@@ -78,6 +78,7 @@ struct TextureFixture : PlacementFixture {
   TextureFixture() {
     o->m_textureName = "Marble.bmp";  // an image texture: the layer follows only with Alt
     o->m_texScaleY = 2.0;             // the Y handle 200 below the origin, off the main one
+    doc.ResetUndo();
     view->Execute(ViewCommand::kToolTexture);
   }
 };
@@ -96,6 +97,24 @@ TEST(TextureTool, MainHandleSetsAngleAndSizeFromTheOrigin) {
   EXPECT_EQ(f.o->m_layerAngle, 0);  // no Alt: the layer keeps its placement
   EXPECT_EQ(f.UndoSteps(), 1u);
   EXPECT_EQ(f.host.LastStatus(), "Angle: 36.9, Size mg 1, Bitmap Layer mg 1");
+  // The step holds the placement: undo brings the old one back.
+  ASSERT_TRUE(f.view->Execute(ViewCommand::kUndo));
+  const CDrawObject& restored = *f.doc.m_objects.front();  // undo rebuilds the objects
+  EXPECT_DOUBLE_EQ(restored.m_texScaleY, 2.0);
+  EXPECT_EQ(restored.m_texAngle, 0.0);
+}
+
+TEST(TextureTool, StatusTellsAboutTheLayerUnlessAltIsHeld) {
+  TextureFixture f;
+  ASSERT_TRUE(f.o->m_layer.Create(100, 100));
+  f.Drag({150, 150}, {151, 150});
+  EXPECT_EQ(f.host.LastStatus(), "Offset: (1,0), Bitmap Layer: (0,0)  (ALT to move also Bitmap Layer)");
+  f.Drag({151, 150}, {152, 151}, kAlt);
+  EXPECT_EQ(f.host.LastStatus(), "Offset: (2,1), Bitmap Layer: (1,1) ");
+  f.view->OnLButtonDown({50, 150}, {});  // perspective handle
+  f.view->OnMouseMove({50, 151}, {});
+  EXPECT_EQ(f.host.LastStatus().rfind("Perspective Angle : ", 0), 0u);
+  f.view->OnLButtonUp({50, 151}, {});
 }
 
 TEST(TextureTool, ShiftKeepsSizesCtrlKeepsAnglesAltMovesTheLayer) {
@@ -278,6 +297,14 @@ TEST(LightsTool, PointLightMovesByTheAzimuthHandle) {
   EXPECT_DOUBLE_EQ(f.Light(1).x, 0.6);
   EXPECT_DOUBLE_EQ(f.Light(1).y, 0.4);
   EXPECT_DOUBLE_EQ(f.Light(1).azimuth, CLight().azimuth);
+  // A point light's elevation is measured from A, the point at the distance along the
+  // azimuth: its handle lies 10 + 1 / (1 * 0.01) below A.
+  f.o->m_lights.m_lights[1].x = f.o->m_lights.m_lights[1].y = 0.5;
+  const double ax = 150 + 100 * std::cos(CLight().azimuth), ay = 150 - 100 * std::sin(CLight().azimuth);
+  f.Drag({79, 189}, {79, 139});
+  EXPECT_DOUBLE_EQ(f.Light(1).elevation, 1.0 / ((std::hypot(79 - ax, 139 - ay) - 10) * 0.01));
+  f.Drag({79, 139}, {79, 80});  // within 11 pixels of A: the step is held at 0.01
+  EXPECT_DOUBLE_EQ(f.Light(1).elevation, 100.0);
 }
 
 // ---- Transparency map ----
