@@ -405,7 +405,7 @@ class CVellumView : public ZoomView {
   // ---- Placement tools: texture size and rotation (13), lights (27), transparency-map
   // placement (28), perspective (29), and the clone tag (view_placement_tools.cpp,
   // view_texture_tool.cpp, view_lights_tool.cpp, view_transp_map_tool.cpp,
-  // view_placement_overlays.cpp) ----
+  // view_perspective_tool.cpp, view_clone_tag.cpp, view_placement_overlays.cpp) ----
  public:
   // The light of the current object the lights tool edits (index into its lights).
   int CurrentLight() const { return m_currentLight; }

@@ -1,6 +1,5 @@
 // The placement tools of the editing view: routing of the texture (13), lights (27),
-// transparency-map (28) and perspective (29) tools, their commands and resets, the
-// perspective tool itself, and the clone tag's package-number dialog.
+// transparency-map (28) and perspective (29) tools, their commands, menus and resets.
 #include <cmath>
 #include <string>
 
@@ -19,7 +18,6 @@ constexpr int kPlacementHandleHalf = 3;  // placement handles are 6 by 6 window 
 constexpr long kLivePreviewPixels = 300L * 300L;
 constexpr char kTextureHint[] = "SHIFT - Angle only, CTRL - Size only, ALT - also Bitmap Layer";
 constexpr char kNoLights[] = "This object doesn't have Lights.";
-constexpr char kPackageNumberTitle[] = "Package Number";
 constexpr float kUnitX[4] = {0, 1, 0, 1};  // untransformed corners: TL, TR, BL, BR
 constexpr float kUnitY[4] = {0, 0, 1, 1};
 
@@ -27,11 +25,6 @@ bool HasGradientMap(const CDrawObject& o) {
   return o.m_transpName == "Linear.tmb" || o.m_transpName == "Bilinear.tmb" || o.m_transpName == "Radial.tmb";
 }
 
-CDrawObject* FindPackageNumbered(CVellumDoc& doc, int id) {
-  for (const auto& o : doc.m_objects)
-    if (o->IsPackage() && o->m_packageId == id) return o.get();
-  return nullptr;
-}
 }  // namespace
 
 bool CVellumView::IsPlacementTool(int tool) {
@@ -235,64 +228,6 @@ void CVellumView::ResetPlacement(ViewCommand command) {
     }
   }
   FinishPlacementEdit(before);
-}
-
-// ---- Perspective tool ----
-
-std::vector<CPointD> CVellumView::PerspectiveHandlePoints() const {
-  const CDrawObject& o = *m_current;
-  std::vector<CPointD> points(5);
-  for (int k = 0; k < 4; ++k)
-    points[size_t(k + 1)] = {o.m_left + double(o.m_perspX[size_t(k)]) * o.m_width,
-                             o.m_top + double(o.m_perspY[size_t(k)]) * o.m_height};
-  return points;
-}
-
-void CVellumView::PerspectiveMove(CPoint doc) {
-  CDrawObject& o = *m_current;
-  if (o.m_width <= 0 || o.m_height <= 0) return;
-  const int k = m_handle - 1;
-  m_perspX[k] = float(doc.x - o.m_left) / float(o.m_width);
-  m_perspY[k] = float(doc.y - o.m_top) / float(o.m_height);
-  for (int i = 0; i < 4; ++i) {
-    o.m_perspX[size_t(i)] = m_perspX[i];
-    o.m_perspY[size_t(i)] = m_perspY[i];
-  }
-}
-
-// ---- Clone tag ----
-
-void CVellumView::EditCloneTag() {
-  if (!m_current) return;
-  CDrawObject& o = *m_current;
-  const bool clone = o.IsClone();
-  int value = clone ? o.m_cloneOf : o.m_packageId;
-  if (!m_host.AskNumber(kPackageNumberTitle, &value) || value == (clone ? o.m_cloneOf : o.m_packageId)) return;
-  CDrawObject* package = FindPackageNumbered(m_doc, value);
-  if (clone) {
-    // A clone can only mirror a package this document holds.
-    if (value <= 0 || !package) {
-      m_host.Status("There is no package number " + std::to_string(value) + ".");
-      return;
-    }
-    o.m_cloneOf = value;
-    o.m_layer = package->m_layer.Clone();
-    o.m_imageFlag = package->m_imageFlag;
-    o.m_imageWidth = package->m_imageWidth;
-    o.m_imageHeight = package->m_imageHeight;
-  } else {
-    // Two packages may not share a number; the source's clones follow it.
-    if (value <= 0 || package) {
-      m_host.Status("The package number " + std::to_string(value) + " is already used.");
-      return;
-    }
-    for (const auto& other : m_doc.m_objects)
-      if (other->m_cloneOf == o.m_packageId) other->m_cloneOf = value;
-    o.m_packageId = value;
-  }
-  FinishPlacementEdit(ObjectArea(o));
-  UpdateStatusForCurrent();
-  m_host.SelectionChanged();
 }
 
 }  // namespace tessel
