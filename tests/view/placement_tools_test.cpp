@@ -171,6 +171,14 @@ TEST(TextureTool, OriginAxisAndPerspectiveHandles) {
 
 TEST(TextureTool, HoverNamesTheHandleAndOwnMenuResets) {
   TextureFixture f;
+  // Without a current object a press picks one by its box and starts no drag.
+  f.view->SelectObject(nullptr);
+  f.view->OnLButtonDown({150, 250}, {});
+  EXPECT_EQ(f.view->CurrentObject(), nullptr);
+  f.view->OnLButtonDown({101, 101}, {});
+  EXPECT_EQ(f.view->CurrentObject(), f.o);
+  EXPECT_FALSE(f.view->Dragging());
+  f.view->OnLButtonUp({101, 101}, {});
   f.view->CursorAt({150, 250}, {});
   EXPECT_EQ(f.host.tip, "Main Size/Angle");
   EXPECT_EQ(f.view->CursorAt({150, 250}, {}), ViewCursor::kPointEdit);
@@ -255,6 +263,15 @@ TEST(LightsTool, RightPressGoesToTheNextLightAndWraps) {
   EXPECT_EQ(f.view->CurrentLight(), 1);
   EXPECT_EQ(f.host.LastStatus(), "Point 2");
   f.view->OnRButtonDown({10, 10}, {});
+  EXPECT_EQ(f.view->CurrentLight(), 0);
+
+  // A double-click picks the object under the mouse, starting at its first light.
+  CDrawObject* second = f.AddRect(250, 20);
+  f.view->OnLButtonDblClk({300, 70}, {});
+  EXPECT_EQ(f.view->CurrentObject(), second);
+  EXPECT_EQ(f.host.LastStatus(), "This object doesn't have Lights.");
+  f.view->OnLButtonDblClk({150, 150}, {});
+  EXPECT_EQ(f.view->CurrentObject(), f.o);
   EXPECT_EQ(f.view->CurrentLight(), 0);
 
   f.o->m_lights.m_lights.clear();
