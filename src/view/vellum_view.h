@@ -452,6 +452,53 @@ class CVellumView : public ZoomView {
   float m_perspX[4] = {0, 1, 0, 1}; // the perspective corners being dragged
   float m_perspY[4] = {0, 0, 1, 1};
   // ---- end of placement tools ----
+
+  // ---- Shape tool: point editing (5), add point (7), path and "Convert To" commands
+  // (view_point_tools.cpp, view_point_commands.cpp, view_point_overlays.cpp) ----
+ public:
+  // The shape tool's selected point: >= 0 a point or control handle of the current
+  // object, -1 none (also while the whole object is moved with Alt), -2 while the light
+  // direction of a "3D Ball" object is dragged.
+  int SelectedPoint() const { return m_selectedPoint; }
+  // The envelope handle (0..7) being dragged, or -1.
+  int SelectedEnvelopeHandle() const { return m_envelopeHandle; }
+
+ private:
+  enum class PointGesture { kNone, kPoint, kEnvelope, kLight, kMoveObject };
+  void PointToolDown(CPoint doc, ViewKeys keys);
+  void PointToolMove(CPoint doc, ViewKeys keys);
+  void PointToolUp(CPoint doc, ViewKeys keys);
+  void ShapeToolPress(CPoint doc, ViewKeys keys);
+  void AddPointPress(CPoint doc, ViewKeys keys);
+  // Shape tool press on no point: picks the object under doc; with Alt a whole-object
+  // move starts.
+  void PickInShapeTool(CPoint doc, ViewKeys keys);
+  void StartPointGesture(PointGesture gesture, CPoint doc);
+  // The point-hit tolerance in document pixels (window pixels / zoom).
+  double PointTolerance() const;
+  // The envelope handle of the current object under doc, or -1.
+  int EnvelopeHandleAt(CPoint doc) const;
+  void TurnLightDirection(int dx, int dy);
+  // The Delete key in the shape tool: the selected point goes, with an undo step.
+  void DeleteSelectedPoint();
+  // The add-point tool's status hint for the current object.
+  std::string AddPointHint() const;
+  bool ExecutePointCommand(ViewCommand command);
+  CommandState PointCommandState(ViewCommand command) const;
+  void ConvertCurrentToBitmap();
+  void ConvertCurrent(bool envelope);
+  void BreakOrClosePath(bool close);
+  void AddPointOverlays(OverlayList& out) const;
+  // Repaints the current object's area with its point handles.
+  void InvalidatePointArea();
+
+  int m_selectedPoint = -1;
+  int m_envelopeHandle = -1;
+  PointGesture m_pointGesture = PointGesture::kNone;
+  bool m_pointEdited = false;   // the running gesture changed the object
+  CPoint m_pointLast;           // the (snapped) mouse at the last step of the gesture
+  CRect m_pointBefore;          // the object's area when the gesture started
+  // ---- end of shape tool ----
 };
 
 }  // namespace tessel

@@ -42,6 +42,9 @@ void CVellumView::OnLButtonDown(CPoint window, ViewKeys keys) {
     case kToolLights:
     case kToolTranspMap:
     case kToolPerspective: PlacementDown(doc, window, keys); break;
+    // Shape tool
+    case kToolShape:
+    case kToolAddPoint: PointToolDown(doc, keys); break;
     default: break;
   }
 }
@@ -71,6 +74,9 @@ void CVellumView::OnMouseMove(CPoint window, ViewKeys keys) {
       case kToolLights:
       case kToolTranspMap:
       case kToolPerspective: PlacementMove(doc, keys); break;
+      // Shape tool
+      case kToolShape:
+      case kToolAddPoint: PointToolMove(doc, keys); break;
       default: break;
     }
     m_firstMove = false;
@@ -107,6 +113,9 @@ void CVellumView::OnLButtonUp(CPoint window, ViewKeys keys) {
     case kToolLights:
     case kToolTranspMap:
     case kToolPerspective: PlacementUp(); break;
+    // Shape tool
+    case kToolShape:
+    case kToolAddPoint: PointToolUp(doc, keys); break;
     default: break;
   }
   if (wasDragging || m_dragging) {

@@ -128,6 +128,14 @@ bool CVellumView::Execute(ViewCommand command) {
     case C::kResetPerspective:
     case C::kResetBitmapAngle:
     case C::kResetPerspTransformation: return ExecutePlacementCommand(command);
+    // Shape tool
+    case C::kToolShape:
+    case C::kToolAddPoint:
+    case C::kBreakPath:
+    case C::kClosePath:
+    case C::kConvertToBitmap:
+    case C::kConvertToPolynome:
+    case C::kConvertToEnvelope: return ExecutePointCommand(command);
   }
   return false;
 }
@@ -216,6 +224,14 @@ CommandState CVellumView::State(ViewCommand command) const {
     case C::kResetPerspective:
     case C::kResetBitmapAngle:
     case C::kResetPerspTransformation: s = PlacementCommandState(command); break;
+    // Shape tool
+    case C::kToolShape:
+    case C::kToolAddPoint:
+    case C::kBreakPath:
+    case C::kClosePath:
+    case C::kConvertToBitmap:
+    case C::kConvertToPolynome:
+    case C::kConvertToEnvelope: s = PointCommandState(command); break;
     default: break;
   }
   // While the painting editor runs the tools are off; undo and redo are its own.
@@ -228,7 +244,9 @@ CommandState CVellumView::State(ViewCommand command) const {
 std::vector<std::string> CVellumView::ContextMenuEntries() const {
   // Placement tools: the texture and perspective tools show their own menu instead.
   if (std::vector<std::string> own = PlacementContextMenu(); !own.empty()) return own;
-  return {"&Copy", "&Paste", "Paste Atributes"};
+  return {"&Copy", "&Paste", "Paste Atributes",
+          // Shape tool
+          "Break Path", "Close Path", "Bitmap", "Polynome", "Envelope"};
 }
 
 }  // namespace tessel

@@ -98,6 +98,14 @@ const std::vector<CommandInfo>& ViewCommandTable() {
       {C::kResetBitmapAngle, "object.reset-bitmap-angle", "Reset Bitmap Angle", "Reset Bitmap Angle", "", "Object"},
       {C::kResetPerspTransformation, "object.reset-persp-transformation", "Reset Persp. transformation",
        "Reset Persp. transformation", "", "Object"},
+      // Shape tool: point editing, paths and conversions
+      {C::kToolShape, "tool.shape", "Shape Tool", "Shape Tool", "", "Tools"},
+      {C::kToolAddPoint, "tool.add-point", "Add Point to Path", "Add Point to Path", "", "Tools"},
+      {C::kBreakPath, "object.break-path", "Break Path", "Break Path", "", "Object"},
+      {C::kClosePath, "object.close-path", "Close Path", "Close Path", "", "Object"},
+      {C::kConvertToBitmap, "object.convert-bitmap", "Bitmap", "Convert To Bitmap", "", "Object"},
+      {C::kConvertToPolynome, "object.convert-polynome", "Polynome", "Convert to Polynome", "", "Object"},
+      {C::kConvertToEnvelope, "object.convert-envelope", "Envelope", "Convert Polynome to envelope", "", "Object"},
   };
   return table;
 }

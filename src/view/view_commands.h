@@ -97,6 +97,14 @@ enum class ViewCommand {
   kResetPerspective,
   kResetBitmapAngle,
   kResetPerspTransformation,
+  // Shape tool: point editing, paths and conversions
+  kToolShape,
+  kToolAddPoint,
+  kBreakPath,
+  kClosePath,
+  kConvertToBitmap,
+  kConvertToPolynome,
+  kConvertToEnvelope,
 };
 
 struct CommandInfo {

@@ -70,7 +70,9 @@ int CVellumView::RemoveSelected() {
 void CVellumView::DeleteSelection() {
   // The painting editor takes the key itself; the shape tool deletes its selected path
   // point instead of the object.
-  if (m_paintEditorRunning || m_tool == kToolShape) return;
+  if (m_paintEditorRunning) return;
+  // Shape tool
+  if (m_tool == kToolShape) return DeleteSelectedPoint();
   if (m_current) {
     RemoveSelected();
     SaveUndo();

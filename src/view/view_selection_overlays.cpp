@@ -94,6 +94,9 @@ void CVellumView::AddSelectionOverlays(OverlayList& out) {
     AddHandles(out, m_handleRects);
   }
 
+  // Shape tool
+  AddPointOverlays(out);
+
   if (!m_dragging) return;
   switch (m_tool) {
     case kToolSelect:
