@@ -459,7 +459,8 @@ class CVellumView : public ZoomView {
   // The shape tool's selected point: >= 0 a point or control handle of the current
   // object, -1 none (also while the whole object is moved with Alt), -2 while the light
   // direction of a "3D Ball" object is dragged.
-  int SelectedPoint() const { return m_selectedPoint; }
+  // A point selected on another object (chosen from the layers list since) counts as none.
+  int SelectedPoint() const;
   // The envelope handle (0..7) being dragged, or -1.
   int SelectedEnvelopeHandle() const { return m_envelopeHandle; }
 
@@ -479,6 +480,9 @@ class CVellumView : public ZoomView {
   // The envelope handle of the current object under doc, or -1.
   int EnvelopeHandleAt(CPoint doc) const;
   void TurnLightDirection(int dx, int dy);
+  // A double-click of the select tool on a path or polynome switches to the shape tool;
+  // returns true when it did.
+  bool ShapeToolDoubleClick(CPoint doc);
   // The Delete key in the shape tool: the selected point goes, with an undo step.
   void DeleteSelectedPoint();
   // The add-point tool's status hint for the current object.
@@ -493,6 +497,7 @@ class CVellumView : public ZoomView {
   void InvalidatePointArea();
 
   int m_selectedPoint = -1;
+  const CDrawObject* m_pointOwner = nullptr;  // the object m_selectedPoint belongs to
   int m_envelopeHandle = -1;
   PointGesture m_pointGesture = PointGesture::kNone;
   bool m_pointEdited = false;   // the running gesture changed the object

@@ -130,6 +130,8 @@ void CVellumView::OnLButtonDblClk(CPoint window, ViewKeys keys) {
   if (!m_paintEditorRunning && CreationToolDoubleClick(WindowToDocument(window))) return;
   // Placement tools: the lights tool picks the object under the mouse.
   if (!m_paintEditorRunning && PlacementDoubleClick(WindowToDocument(window))) return;
+  // Shape tool
+  if (!m_paintEditorRunning && m_tool == kToolSelect && ShapeToolDoubleClick(WindowToDocument(window))) return;
   // Double-clicks open editors of later tools; a plain press is what is left.
   OnLButtonDown(window, keys);
 }

@@ -60,7 +60,7 @@ CommandState CVellumView::PointCommandState(ViewCommand command) const {
     case C::kBreakPath: s.enabled = CanBreakOrClose(o, false); break;
     case C::kClosePath: s.enabled = CanBreakOrClose(o, true); break;
     case C::kConvertToBitmap: s.enabled = o && !o->IsBitmap(); break;
-    case C::kConvertToPolynome: s.enabled = o && o->IsPath() && !o->m_path.m_points.empty(); break;
+    case C::kConvertToPolynome: s.enabled = o && ((o->IsPath() && !o->m_path.m_points.empty()) || o->IsText()); break;
     case C::kConvertToEnvelope:
       s.enabled = o && ((o->IsPath() && !o->m_path.m_points.empty()) || (o->IsPolynome() && !o->IsPolynomeEnvelope()) ||
                         (o->IsBitmap() && !o->IsBitmapEnvelope()));
@@ -89,7 +89,9 @@ void CVellumView::ConvertCurrent(bool envelope) {
   if (!PointCommandState(envelope ? ViewCommand::kConvertToEnvelope : ViewCommand::kConvertToPolynome).enabled) return;
   CDrawObject& o = *m_current;
   const CRect before = ObjectArea(o);
-  if (o.IsPolynome()) {
+  if (!envelope && o.IsText()) {
+    o.ConvertTextToCurves();  // live text becomes a plain polynome of its outline
+  } else if (o.IsPolynome()) {
     // A plain polynome keeps its points; its envelope handles start undeformed.
     o.m_envelope = 1;
     o.RenderObject(false, nullptr);

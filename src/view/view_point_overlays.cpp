@@ -53,6 +53,7 @@ void CVellumView::AddPointOverlays(OverlayList& out) const {
   const CDrawObject& o = *m_current;
   auto window = [&](CPointD p) { return DocumentToWindow(Rounded(p)); };
   const int count = ObjectPointCount(o);
+  const int selected = SelectedPoint();
   for (int i = 0; i < count; ++i) {
     if (IsObjectControl(o, i)) continue;
     int anchor = -1, in = -1, outControl = -1;
@@ -63,9 +64,9 @@ void CVellumView::AddPointOverlays(OverlayList& out) const {
       const CPoint h = window(ObjectPointAt(o, c));
       if (h.x == a.x && h.y == a.y) continue;  // a control on its anchor is not shown
       out.push_back(Line(a, h));
-      out.push_back(Square(h, kControlHalf, c == m_selectedPoint, kAzure));
+      out.push_back(Square(h, kControlHalf, c == selected, kAzure));
     }
-    out.push_back(Square(a, kAnchorHalf, i == m_selectedPoint, kAzure));
+    out.push_back(Square(a, kAnchorHalf, i == selected, kAzure));
   }
   if (o.IsPolynomeEnvelope() || o.IsBitmapEnvelope())
     for (int h = 0; h < kEnvelopeHandles; ++h)

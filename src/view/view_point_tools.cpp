@@ -43,6 +43,18 @@ std::string PointStatus(const CDrawObject& o, int index) {
 }
 }  // namespace
 
+int CVellumView::SelectedPoint() const {
+  return m_selectedPoint >= 0 && m_pointOwner != m_current ? -1 : m_selectedPoint;
+}
+
+bool CVellumView::ShapeToolDoubleClick(CPoint doc) {
+  CDrawObject* picked = ObjectAtPoint(doc, false, false);
+  if (!picked || !HasEditablePoints(*picked)) return false;
+  SelectObject(picked);
+  Execute(ViewCommand::kToolShape);
+  return true;
+}
+
 double CVellumView::PointTolerance() const { return kPointHitWindow / double(Scale()); }
 
 std::string CVellumView::AddPointHint() const {
@@ -101,6 +113,7 @@ void CVellumView::ShapeToolPress(CPoint doc, ViewKeys keys) {
     const int index = FindObjectPoint(*m_current, {double(doc.x), double(doc.y)}, PointTolerance(), keys.ctrl);
     if (index >= 0) {
       m_selectedPoint = index;
+      m_pointOwner = m_current;
       m_host.Status(PointStatus(*m_current, index));
       StartPointGesture(PointGesture::kPoint, SnapGridAndGuides(doc));
       return;
@@ -141,6 +154,7 @@ void CVellumView::AddPointPress(CPoint doc, ViewKeys keys) {
     return;
   }
   m_selectedPoint = keys.ctrl && polynome && index + 1 < ObjectPointCount(o) ? index + 1 : index;
+  m_pointOwner = &o;
   StartPointGesture(PointGesture::kPoint, snapped);
   m_pointBefore = before;
   m_pointEdited = true;  // the insertion itself is the edit
@@ -227,11 +241,12 @@ void CVellumView::PointToolUp(CPoint /*doc*/, ViewKeys /*keys*/) {
 }
 
 void CVellumView::DeleteSelectedPoint() {
-  if (!m_current || m_selectedPoint < 0 || m_selectedPoint >= ObjectPointCount(*m_current)) return;
+  const int selected = SelectedPoint();
+  if (!m_current || selected < 0 || selected >= ObjectPointCount(*m_current)) return;
   CDrawObject& o = *m_current;
   const CRect before = ObjectArea(o);
   InvalidatePointArea();
-  if (!DeleteObjectPoint(o, m_selectedPoint)) return;
+  if (!DeleteObjectPoint(o, selected)) return;
   m_selectedPoint = -1;
   FinishPointEdit(o);
   m_doc.m_modified = true;

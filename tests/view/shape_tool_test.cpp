@@ -240,5 +240,39 @@ TEST_F(ShapeTool, ConvertToBitmapReplacesTheObjectInPlace) {
     EXPECT_NE(std::find(entries.begin(), entries.end(), label), entries.end()) << label;
 }
 
+TEST_F(ShapeTool, OverlaysShowTheAnchorsWithTheSelectedOneFilled) {
+  CDrawObject* o = Ellipse();
+  Click(At(*o, 3));
+  const ViewPaint& paint = view->Paint({0, 0, kWidth, kHeight});
+  int hollow = 0, filled = 0;
+  for (const OverlayItem& item : paint.overlays) {
+    if (!item.window || item.rect.Width() != 6) continue;
+    const CPoint centre{item.rect.left + 3, item.rect.top + 3};
+    for (int i = 0; i < 12; i += 3)
+      if (centre.x == At(*o, i).x && centre.y == At(*o, i).y) ++(item.kind == OverlayKind::kFillRect ? filled : hollow);
+  }
+  EXPECT_EQ(filled, 1);
+  EXPECT_EQ(hollow, 3);
+}
+
+TEST_F(ShapeTool, DoubleClickOnAPathInTheSelectToolChoosesTheShapeTool) {
+  CDrawObject* o = AddCircle(100, 100, 200, 100);
+  view->OnLButtonDblClk({200, 150}, {});
+  EXPECT_EQ(view->Tool(), kToolShape);
+  EXPECT_EQ(view->CurrentObject(), o);
+}
+
+TEST_F(ShapeTool, APointSelectedOnAnotherObjectIsNotDeleted) {
+  CDrawObject* a = Ellipse();
+  CDrawObject* b = AddCircle(10, 10, 60, 60);
+  Click(At(*a, 3));
+  ASSERT_EQ(view->SelectedPoint(), 3);
+  view->SelectObject(b);  // as the layers list does
+  EXPECT_EQ(view->SelectedPoint(), -1);
+  view->OnKeyDown(ViewKey::kDelete, {});
+  EXPECT_EQ(b->m_path.Count(), 12);
+  EXPECT_EQ(a->m_path.Count(), 12);
+}
+
 }  // namespace
 }  // namespace tessel
