@@ -103,7 +103,7 @@ const std::vector<CommandInfo>& ViewCommandTable() {
       {C::kToolAddPoint, "tool.add-point", "Add Point to Path", "Add Point to Path", "", "Tools"},
       {C::kBreakPath, "object.break-path", "Break Path", "Break Path", "", "Object"},
       {C::kClosePath, "object.close-path", "Close Path", "Close Path", "", "Object"},
-      {C::kConvertToBitmap, "object.convert-bitmap", "Bitmap", "Convert To Bitmap", "", "Object"},
+      {C::kConvertToBitmap, "object.convert-bitmap", "Bitmap", "Convert to Bitmap", "", "Object"},
       {C::kConvertToPolynome, "object.convert-polynome", "Polynome", "Convert to Polynome", "", "Object"},
       {C::kConvertToEnvelope, "object.convert-envelope", "Envelope", "Convert Polynome to envelope", "", "Object"},
   };
