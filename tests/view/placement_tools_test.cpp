@@ -239,7 +239,9 @@ TEST(PerspectiveTool, CornerFollowsTheMouseInBoxUnits) {
   EXPECT_EQ(f.o->m_perspY, (std::array<float, 4>{0, 0, 1, 1}));
   EXPECT_EQ(f.UndoSteps(), 4u);
   f.view->Execute(ViewCommand::kToolSelect);
-  EXPECT_EQ(f.view->ContextMenuEntries(), (std::vector<std::string>{"&Copy", "&Paste", "Paste Atributes"}));
+  EXPECT_EQ(f.view->ContextMenuEntries(),
+            (std::vector<std::string>{"&Copy", "&Paste", "Paste Atributes", "Break Path", "Close Path", "Bitmap",
+                                      "Polynome", "Envelope"}));
 }
 
 // ---- Lights ----
