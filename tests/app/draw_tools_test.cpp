@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDoubleSpinBox>
 #include <QFontComboBox>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include "app/main_window.h"
 #include "app/tool_dialogs.h"
 #include "app/tool_value_bar.h"
+#include "base/dib_section.h"
 #include "document/draw_object.h"
 #include "document/vellum_doc.h"
 #include "gui_test_support.h"
@@ -201,6 +203,39 @@ class DrawToolsTest : public QObject {
     QCOMPARE(Doc().ObjectCount(), 1);  // not imported
     QTRY_VERIFY(m_window->ActiveWindow() != m_doc);
     QCOMPARE(m_window->ActiveWindow()->Document().ObjectCount(), 1);
+  }
+
+  void canvasRequestsUseTheirDialogsAndTheClipboard() {
+    QTimer::singleShot(0, [] {
+      auto* dialog = qobject_cast<BlueprintPositionDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      dialog->findChild<QSpinBox*>("x")->setValue(-15);
+      dialog->findChild<QSpinBox*>("y")->setValue(40);
+      dialog->accept();
+    });
+    int x = 3, y = 4;
+    QVERIFY(m_doc->AskBlueprintPosition(&x, &y));
+    QCOMPARE(x, -15);
+    QCOMPARE(y, 40);
+    QTimer::singleShot(0, [] {
+      if (auto* dialog = qobject_cast<BlueprintPositionDialog*>(QApplication::activeModalWidget())) dialog->reject();
+    });
+    QVERIFY(!m_doc->AskBlueprintPosition(&x, &y));
+    QCOMPARE(x, -15);
+
+    // A 24-bit bottom-up picture: its first row in memory is the bottom one.
+    CDIBSection picture;
+    QVERIFY(picture.Create(2, 2, 24));
+    uint8_t* bottom = picture.RowFromTop(1);
+    bottom[0] = 255;  // blue at the bottom left
+    uint8_t* top = picture.RowFromTop(0);
+    top[3 + 2] = 255;  // red at the top right
+    m_doc->SetClipboardImage(picture);
+    const QImage image = QGuiApplication::clipboard()->image();
+    QCOMPARE(image.size(), QSize(2, 2));
+    QCOMPARE(image.pixel(0, 1), qRgba(0, 0, 255, 255));
+    QCOMPARE(image.pixel(1, 0), qRgba(255, 0, 0, 255));
+    QCOMPARE(image.pixel(0, 0), qRgba(0, 0, 0, 255));
   }
 
  private:
