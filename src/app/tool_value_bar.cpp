@@ -1,6 +1,7 @@
 // The tool property bar.
 #include "app/tool_value_bar.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QSpinBox>
 
@@ -26,7 +27,7 @@ ToolValueBar::ToolValueBar(QWidget* parent) : QToolBar("Tool Options", parent) {
   m_field->setObjectName("toolValue");
   m_field->setRange(0, kMaxToolValue);
   m_field->setKeyboardTracking(false);
-  addWidget(m_field);
+  m_fieldAction = addWidget(m_field);
   connect(m_field, qOverload<int>(&QSpinBox::valueChanged), this, [this] { Apply(); });
   Refresh();
 }
@@ -40,6 +41,7 @@ void ToolValueBar::Refresh() {
   const std::string label = m_window ? m_window->View().ToolValueLabel() : std::string();
   m_label->setText(label.empty() ? QString(kNoOptions) : QString::fromStdString(label) + ": ");
   m_field->setEnabled(!label.empty());
+  m_fieldAction->setVisible(!label.empty());
   if (label.empty() || m_field->hasFocus()) return;
   const QSignalBlocker block(m_field);
   if (label == kStarLabel)

@@ -1,6 +1,6 @@
 // ToolValueBar: the property bar of the current tool, its one numeric field with its
 // label ("Corners" of the rounded rectangle, "Angles" of the star). Tools without a
-// value show the label "No tool options" and a disabled field.
+// value show the label "No tool options" and no field.
 #pragma once
 
 #include <QPointer>
@@ -30,6 +30,7 @@ class ToolValueBar : public QToolBar {
 
   QLabel* m_label;
   QSpinBox* m_field;
+  QAction* m_fieldAction;  // shows or hides the field in the bar
   QPointer<DocumentWindow> m_window;
 };
 

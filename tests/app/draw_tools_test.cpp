@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolBar>
@@ -38,6 +39,15 @@ struct Drawn {
   CRect box;
   bool operator==(const Drawn& o) const { return name == o.name && type == o.type && box == o.box; }
 };
+
+// With TESSEL_GUI_SHOTS naming a folder (a run on a real display), the screen as it
+// is goes there as name.png, so that the tools in use can be looked at.
+void Shot(const char* name) {
+  const QString dir = qEnvironmentVariable("TESSEL_GUI_SHOTS");
+  if (dir.isEmpty()) return;
+  QTest::qWait(100);  // let the window paint
+  QGuiApplication::primaryScreen()->grabWindow(0).save(dir + "/" + name + ".png");
+}
 
 std::vector<Drawn> Objects(const CVellumDoc& doc) {
   std::vector<Drawn> out;
@@ -87,6 +97,7 @@ class DrawToolsTest : public QObject {
     auto* bar = m_window->findChild<ToolValueBar*>("toolValueBar");
     QVERIFY(bar);
     QVERIFY(!bar->Field()->isEnabled());
+    QCOMPARE(bar->Label()->text(), QString("No tool options"));
     Tool("tool.rounded-rectangle");
     QCOMPARE(bar->Label()->text(), QString("Corners: "));
     QCOMPARE(bar->Field()->value(), 100);
@@ -110,12 +121,22 @@ class DrawToolsTest : public QObject {
                   {"tool.rounded-rectangle", "Round-Rect"}, {"tool.star", "Star"}};
     int count = 0;
     for (const auto& s : shapes) {
+      // Side by side in two rows, 100 by 50 each.
+      const CPoint from{20 + count % 2 * 110, 20 + count / 2 * 60};
+      const CPoint to{from.x + 100, from.y + 50};
       Tool(s.tool);
-      Drag({50, 60}, {150, 110});
+      if (std::string(s.tool) == "tool.star") {
+        Press(from.x, from.y);
+        Move(to.x, to.y);
+        Shot("star-drag");
+        Release(to.x, to.y);
+      } else {
+        Drag(from, to);
+      }
       QCOMPARE(Doc().ObjectCount(), ++count);
       o = Top();
       QCOMPARE(o->m_name, std::string(s.name));
-      QCOMPARE(o->GetBoxRect(), (CRect{48, 58, 152, 112}));
+      QCOMPARE(o->GetBoxRect(), (CRect{from.x - 2, from.y - 2, to.x + 2, to.y + 2}));
       QVERIFY(m_window->Action("tool.select")->isChecked());  // back to the selector
     }
 
@@ -123,6 +144,8 @@ class DrawToolsTest : public QObject {
     Click(200, 100);
     Click(300, 100);
     Click(250, 180);
+    Move(280, 140);
+    Shot("path-in-progress");
     Press(250, 180, Qt::RightButton);  // ends the path open
     Release(250, 180, Qt::RightButton);
     QCOMPARE(Doc().ObjectCount(), ++count);
@@ -135,6 +158,7 @@ class DrawToolsTest : public QObject {
     for (CPoint p : {CPoint{150, 200}, CPoint{200, 220}, CPoint{200, 280}, CPoint{150, 300}, CPoint{100, 250}})
       Move(p.x, p.y);
     Move(103, 197);
+    Shot("pencil-closing");
     Release(103, 197);
     QCOMPARE(Doc().ObjectCount(), ++count);
     QCOMPARE(Top()->m_name, std::string("Free Path"));
@@ -143,6 +167,8 @@ class DrawToolsTest : public QObject {
     Tool("tool.arrow");
     Click(300, 250);
     Click(400, 250);
+    Move(430, 260);
+    Shot("arrow-in-progress");
     Click(430, 260);
     QCOMPARE(Doc().ObjectCount(), ++count);
     QCOMPARE(Top()->m_name, std::string("Arrow"));
@@ -157,10 +183,11 @@ class DrawToolsTest : public QObject {
       dialog->findChild<QPlainTextEdit*>("text")->setPlainText("Tessel");
       dialog->findChild<QDoubleSpinBox*>("size")->setValue(40);
       dialog->findChild<QCheckBox*>("bold")->setChecked(true);
+      Shot("text-editor");
       dialog->accept();
     });
     Tool("tool.text");
-    Click(60, 320);
+    Click(20, 140);
     QVERIFY(!shownFont.isEmpty());
     QCOMPARE(Doc().ObjectCount(), ++count);
     QVERIFY(Top()->IsText());
@@ -175,6 +202,9 @@ class DrawToolsTest : public QObject {
     Tool("tool.text");
     Click(300, 320);
     QCOMPARE(Doc().ObjectCount(), count);
+    Tool("tool.star");
+    Shot("all-kinds-star-options");
+    Tool("tool.select");
 
     const std::vector<Drawn> drawn = Objects(Doc());
     const QString path = guitest::ScratchDir() + "/drawn.tsl";
