@@ -4,6 +4,9 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -89,6 +92,7 @@ bool NeedsDocument(AppCommand c) {
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_impl(std::make_unique<Impl>(*this)) {
   setWindowTitle("Tessel");
   setObjectName("mainWindow");
+  setAcceptDrops(true);
   resize(kInitialWidth, kInitialHeight);
   Impl& d = *m_impl;
   d.mdi = new QMdiArea(this);
@@ -406,6 +410,16 @@ QAction* MainWindow::Action(const QString& id) const {
 
 LayersDock* MainWindow::Layers() const { return m_impl->layers; }
 ObjectBar* MainWindow::ObjectFields() const { return m_impl->objectBar; }
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  for (const QUrl& url : event->mimeData()->urls())
+    if (url.isLocalFile()) OpenFile(url.toLocalFile());
+  event->acceptProposedAction();
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   m_impl->mdi->closeAllSubWindows();

@@ -233,6 +233,17 @@ class DrawToolsTest : public QObject {
     QCOMPARE(Doc().ObjectCount(), 1);  // not imported
     QTRY_VERIFY(m_window->ActiveWindow() != m_doc);
     QCOMPARE(m_window->ActiveWindow()->Document().ObjectCount(), 1);
+
+    // Outside the document windows every file opens as a document.
+    const int windows = m_window->findChildren<DocumentWindow*>().size();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(project)});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(m_window.get(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(m_window.get(), &drop);
+    QCOMPARE(m_window->findChildren<DocumentWindow*>().size(), windows + 1);
   }
 
   void canvasRequestsUseTheirDialogsAndTheClipboard() {
