@@ -8,6 +8,8 @@
 #include <QDoubleSpinBox>
 #include <QFontComboBox>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -88,6 +90,14 @@ class DrawToolsTest : public QObject {
       QVERIFY2(action->isCheckable() && !action->icon().isNull(), c.name);
     }
     QCOMPARE(bar->actions().size(), tools);
+    if (!qEnvironmentVariableIsEmpty("TESSEL_GUI_SHOTS")) {
+      for (QMenu* menu : m_window->menuBar()->findChildren<QMenu*>()) {
+        if (menu->title() != "&Tools" && menu->title() != "&Canvas") continue;
+        menu->popup(m_window->mapToGlobal(QPoint(menu->title() == "&Tools" ? 200 : 150, 30)));
+        Shot(menu->title() == "&Tools" ? "tools-menu" : "canvas-menu");
+        menu->hide();
+      }
+    }
     Tool("tool.star");
     QVERIFY(m_window->Action("tool.star")->isChecked());
     QVERIFY(!m_window->Action("tool.select")->isChecked());
