@@ -35,6 +35,8 @@ using namespace tessel;
 namespace tessel {
 
 namespace {
+constexpr int kShadeTolerance = 24;
+
 struct Drawn {
   std::string name;
   int type;
@@ -287,6 +289,22 @@ class DrawToolsTest : public QObject {
     QCOMPARE(image.pixel(0, 1), qRgba(0, 0, 255, 255));
     QCOMPARE(image.pixel(1, 0), qRgba(255, 0, 0, 255));
     QCOMPARE(image.pixel(0, 0), qRgba(0, 0, 0, 255));
+
+    // The menu command hands the selected rectangle over as a picture.
+    QGuiApplication::clipboard()->clear();
+    Tool("tool.rectangle");
+    Drag({20, 20}, {120, 70});
+    QAction* copy = m_window->Action("object.copy-as-bitmap");
+    QVERIFY(copy->isEnabled());
+    copy->trigger();
+    const QImage copied = QGuiApplication::clipboard()->image();
+    QVERIFY(copied.width() >= 100 && copied.height() >= 50);
+    // The middle shows the fill colour (0x00BBGGRR), give or take the shading.
+    const QColor middle(copied.pixel(copied.width() / 2, copied.height() / 2));
+    const COLORREF fill = Top()->m_color;
+    QVERIFY(std::abs(middle.red() - int(fill & 0xFF)) <= kShadeTolerance);
+    QVERIFY(std::abs(middle.green() - int(fill >> 8 & 0xFF)) <= kShadeTolerance);
+    QVERIFY(std::abs(middle.blue() - int(fill >> 16 & 0xFF)) <= kShadeTolerance);
   }
 
  private:
