@@ -166,6 +166,8 @@ class DrawToolsTest : public QObject {
     QCOMPARE(Top()->m_path.m_closed, 0);
 
     Tool("tool.pencil");
+    Move(100, 200);
+    QCOMPARE(m_doc->viewport()->cursor().shape(), Qt::BitmapCursor);  // the drawn pencil
     Press(100, 200);
     for (CPoint p : {CPoint{150, 200}, CPoint{200, 220}, CPoint{200, 280}, CPoint{150, 300}, CPoint{100, 250}})
       Move(p.x, p.y);
