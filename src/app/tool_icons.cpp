@@ -1,4 +1,7 @@
 // Line pictures of the creation tools' buttons.
+#include <cmath>
+
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
@@ -93,6 +96,62 @@ void DrawImage(QPainter& p) {
   p.drawEllipse(QRectF(14, 6, 4, 4));
 }
 
+void DrawTexture(QPainter& p) {
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 3; ++x) {
+      p.setBrush((x + y) % 2 ? QColor(250, 250, 250) : QColor(150, 110, 70));
+      p.drawRect(QRectF(3 + x * 6, 3 + y * 6, 6, 6));
+    }
+  p.setBrush(kFill);
+  p.drawEllipse(QRectF(17, 17, 5, 5));  // the rotation handle
+}
+
+void DrawPerspective(QPainter& p) {
+  p.setBrush(kFill);
+  p.drawPolygon(QPolygonF({{8, 4}, {16, 4}, {22, 20}, {2, 20}}));
+  p.drawLine(QPointF(12, 4), QPointF(12, 20));
+}
+
+void DrawLights(QPainter& p) {
+  p.setBrush(QColor(255, 230, 90));
+  p.drawEllipse(QRectF(7, 7, 10, 10));
+  for (int i = 0; i < 8; ++i) {
+    const double a = M_PI * i / 4;
+    p.drawLine(QPointF(12 + 7 * std::cos(a), 12 + 7 * std::sin(a)), QPointF(12 + 10 * std::cos(a), 12 + 10 * std::sin(a)));
+  }
+}
+
+void DrawTransparencyMap(QPainter& p) {
+  QLinearGradient ramp(3, 0, 21, 0);
+  ramp.setColorAt(0, QColor(40, 40, 40));
+  ramp.setColorAt(1, QColor(255, 255, 255));
+  p.setBrush(ramp);
+  p.drawRect(QRectF(3, 5, 18, 14));
+}
+
+void DrawShapeTool(QPainter& p) {
+  p.setBrush(Qt::NoBrush);
+  QPainterPath curve;
+  curve.moveTo(3, 20);
+  curve.cubicTo(6, 6, 16, 6, 21, 14);
+  p.drawPath(curve);
+  p.setBrush(QColor(250, 250, 250));
+  p.drawRect(QRectF(9.5, 7.5, 5, 5));  // the point being edited
+  p.setBrush(kInk);
+  p.drawPolygon(QPolygonF({{12, 10}, {12, 22}, {15, 19}, {18, 23}, {19, 22}, {16, 18}, {20, 18}}));
+}
+
+void DrawAddPoint(QPainter& p) {
+  p.setBrush(Qt::NoBrush);
+  QPainterPath curve;
+  curve.moveTo(2, 18);
+  curve.cubicTo(6, 8, 12, 8, 16, 14);
+  p.drawPath(curve);
+  p.setPen(QPen(kInk, 2));
+  p.drawLine(QPointF(18, 3), QPointF(18, 11));
+  p.drawLine(QPointF(14, 7), QPointF(22, 7));
+}
+
 // Tools added later have no picture of their own: their first letter on a tile.
 void DrawLetterTile(QPainter& p, const std::string& id) {
   const std::string name = id.substr(id.find('.') + 1);
@@ -113,7 +172,9 @@ constexpr ToolIconEntry kToolIcons[] = {
     {"tool.rectangle", DrawRectangle}, {"tool.circle", DrawCircle}, {"tool.rounded-rectangle", DrawRoundRect},
     {"tool.star", DrawStar},           {"tool.path", DrawPath},     {"tool.pencil", DrawPencil},
     {"tool.arrow", DrawArrowLine},     {"tool.export-crop", DrawCropRegion}, {"tool.text", DrawText},
-    {"tool.image", DrawImage},
+    {"tool.image", DrawImage},         {"tool.texture", DrawTexture}, {"tool.perspective", DrawPerspective},
+    {"tool.lights", DrawLights},       {"tool.transparency-map", DrawTransparencyMap},
+    {"tool.shape", DrawShapeTool},     {"tool.add-point", DrawAddPoint},
 };
 }  // namespace
 
