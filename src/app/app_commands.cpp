@@ -6,11 +6,16 @@
 
 namespace tessel {
 
+namespace {
+constexpr char kToolPrefix[] = "tool.";
+}  // namespace
+
 const std::vector<AppCommandInfo>& AppCommandTable() {
   using A = AppCommand;
   static const std::vector<AppCommandInfo> table = {
       {A::kNew, "file.new", "&New", "New", "Ctrl+N"},
       {A::kOpen, "file.open", "&Open...", "Open", "Ctrl+O"},
+      {A::kImport, "file.import", "&Import...", "Import", ""},
       {A::kSave, "file.save", "&Save", "Save", "Ctrl+S"},
       {A::kSaveAs, "file.save-as", "Save &As...", "Save As", ""},
       {A::kExport, "file.export", "&Export...", "Export", "Ctrl+E"},
@@ -85,7 +90,7 @@ namespace {
 std::vector<MenuSpec> ArrangedMenus() {
   return {
       {"&File",
-       {"file.new", "file.open", "file.save", "file.save-as", "-", "file.export", "file.print", "-",
+       {"file.new", "file.open", "file.import", "file.save", "file.save-as", "-", "file.export", "file.print", "-",
         "file.production-notes", "-", "file.recent-1", "file.recent-2", "file.recent-3", "file.recent-4", "-",
         "file.exit"}},
       {"&Edit",
@@ -104,7 +109,10 @@ std::vector<MenuSpec> ArrangedMenus() {
        {"canvas.size-color", "-", "canvas.trim", "canvas.trim-padding", "canvas.crop", "-", ">&Blueprint",
         "canvas.blueprint-load", "canvas.blueprint-remove", "canvas.blueprint-on-back", "canvas.blueprint-center",
         "canvas.blueprint-position", "canvas.blueprint-resize", "<"}},
-      {"&Tools", {"tool.select", "tool.zoom", "tool.rotate", "tool.skew"}},
+      {"&Tools",
+       {"tool.select", "tool.zoom", "tool.rotate", "tool.skew", "-", "tool.rectangle", "tool.circle",
+        "tool.rounded-rectangle", "tool.star", "tool.path", "tool.pencil", "tool.arrow", "tool.text", "tool.image",
+        "-", "tool.export-crop"}},
       {"&View",
        {"view.zoom-in", "view.zoom-out", "view.original-size", ">&Zoom", "view.zoom-10", "view.zoom-30",
         "view.zoom-50", "view.zoom-80", "view.zoom-100", "view.zoom-200", "view.zoom-300", "view.zoom-400",
@@ -138,8 +146,15 @@ const std::vector<const char*>& MainToolbarLayout() {
   return layout;
 }
 
+bool IsToolAction(const std::string& name) { return name.rfind(kToolPrefix, 0) == 0; }
+
 const std::vector<const char*>& ToolsToolbarLayout() {
-  static const std::vector<const char*> layout = {"tool.select", "tool.zoom", "tool.rotate", "tool.skew"};
+  static const std::vector<const char*> layout = [] {
+    std::vector<const char*> tools;
+    for (const CommandInfo& c : ViewCommandTable())
+      if (IsToolAction(c.name)) tools.push_back(c.name);
+    return tools;
+  }();
   return layout;
 }
 

@@ -14,6 +14,7 @@ namespace tessel {
 enum class AppCommand {
   kNew,
   kOpen,
+  kImport,
   kSave,
   kSaveAs,
   kExport,
@@ -84,9 +85,11 @@ struct MenuSpec {
 };
 const std::vector<MenuSpec>& MenuLayout();
 // The action ids of the main toolbar ("-" separates, "zoom-combo" marks the combo box)
-// and of the tools toolbar.
+// and of the tools toolbar (every "tool." command of the view, in table order).
 const std::vector<const char*>& MainToolbarLayout();
 const std::vector<const char*>& ToolsToolbarLayout();
+// True for the id of a tool command ("tool.select"): one of a checkable, exclusive set.
+bool IsToolAction(const std::string& name);
 // Actions with a shortcut that lie in no menu (the keyboard-only commands).
 std::vector<ActionRef> KeyboardOnlyActions();
 

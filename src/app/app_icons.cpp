@@ -108,19 +108,21 @@ constexpr IconEntry kIcons[] = {
 };
 }  // namespace
 
+QIcon PaintedIcon(const IconDrawer& draw) {
+  QPixmap pixmap(kIconSize, kIconSize);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(kInk, 1.5));
+  draw(p);
+  p.end();
+  return QIcon(pixmap);
+}
+
 QIcon ActionIcon(const std::string& id) {
-  for (const IconEntry& entry : kIcons) {
-    if (id != entry.id) continue;
-    QPixmap pixmap(kIconSize, kIconSize);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(kInk, 1.5));
-    entry.draw(p);
-    p.end();
-    return QIcon(pixmap);
-  }
-  return {};
+  for (const IconEntry& entry : kIcons)
+    if (id == entry.id) return PaintedIcon(entry.draw);
+  return ToolIcon(id);
 }
 
 }  // namespace tessel

@@ -5,15 +5,20 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPainter>
 #include <QScrollBar>
+#include <QUrl>
 
 #include "app/canvas_painter.h"
 #include "app/qt_image.h"
 #include "app/shell.h"
+#include "app/tool_dialogs.h"
 #include "app/view_cursors.h"
+#include "base/dib_section.h"
 #include "document/vellum_doc.h"
 #include "view/vellum_view.h"
 
@@ -23,6 +28,9 @@ namespace {
 const QColor kOutsideCanvas(225, 225, 225);
 // The keyboard opens the object menu this far right of and below the client corner.
 constexpr int kKeyboardMenuOffset = 5;
+constexpr int kClipboardBits = 32;
+constexpr uint8_t kOpaqueAlpha = 255;
+constexpr char kProjectSuffix[] = "tsl";
 
 ViewKeys KeysOf(Qt::KeyboardModifiers m) {
   ViewKeys keys;
@@ -52,6 +60,8 @@ DocumentWindow::DocumentWindow(std::unique_ptr<CVellumDoc> doc, QWidget* parent)
   m_view = std::make_unique<CVellumView>(*m_doc, *this);
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setMouseTracking(true);
+  setAcceptDrops(true);
+  viewport()->setAcceptDrops(true);
   // The paint covers the whole client area; no background erase.
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -164,7 +174,68 @@ bool DocumentWindow::GetClipboardImage(CDIBSection* image) {
   return DibFromImage(QGuiApplication::clipboard()->image(), image);
 }
 
+std::string DocumentWindow::AskOpenImageFile() {
+  return AskPictureFile(this, "Load Blueprint from File", false).toStdString();
+}
+
+bool DocumentWindow::AskBlueprintPosition(int* x, int* y) {
+  BlueprintPositionDialog dialog(this, *x, *y);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  *x = dialog.X();
+  *y = dialog.Y();
+  return true;
+}
+
+void DocumentWindow::SetClipboardImage(const CDIBSection& picture) {
+  // The picture is 24-bit; the clipboard takes it through the 32-bit conversion.
+  CDIBSection wide;
+  if (picture.IsEmpty() || !wide.Create(picture.Width(), picture.Height(), kClipboardBits)) return;
+  const int channels = picture.BitsPerPixel() / 8;
+  for (int y = 0; y < picture.Height(); ++y) {
+    const uint8_t* from = picture.RowFromTop(y);
+    uint8_t* to = wide.RowFromTop(y);
+    for (int x = 0; x < picture.Width(); ++x) {
+      to[x * 4] = from[x * channels];
+      to[x * 4 + 1] = from[x * channels + 1];
+      to[x * 4 + 2] = from[x * channels + 2];
+      to[x * 4 + 3] = channels == 4 ? from[x * channels + 3] : kOpaqueAlpha;
+    }
+  }
+  QGuiApplication::clipboard()->setImage(ImageFromDib(wide));
+}
+
+bool DocumentWindow::AskText(TextRequest* request) {
+  TextEditorDialog dialog(this, *request);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  dialog.Fill(request);
+  return true;
+}
+
+std::string DocumentWindow::AskImageFile() {
+  return AskPictureFile(this, "Insert Image from File", true).toStdString();
+}
+
 // ---- Qt events ----
+
+void DocumentWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void DocumentWindow::dropEvent(QDropEvent* event) {
+  // The scroll area hands the viewport's drop on with viewport coordinates.
+  const CPoint doc = m_view->WindowToDocument(PointOf(event->position()));
+  for (const QUrl& url : event->mimeData()->urls()) {
+    const QString path = url.toLocalFile();
+    if (path.isEmpty()) continue;
+    if (QFileInfo(path).suffix().compare(kProjectSuffix, Qt::CaseInsensitive) == 0)
+      emit openRequested(path);
+    else
+      m_view->ImportFile(path.toStdString(), &doc);
+  }
+  event->acceptProposedAction();
+  NoteEdits();
+  emit edited();
+}
 
 void DocumentWindow::paintEvent(QPaintEvent* event) {
   QPainter painter(viewport());

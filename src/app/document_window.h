@@ -53,6 +53,11 @@ class DocumentWindow : public QAbstractScrollArea, public IViewHost {
   void SetClipboardData(const std::string& mimeType, const std::vector<uint8_t>& bytes) override;
   bool GetClipboardData(const std::string& mimeType, std::vector<uint8_t>* bytes) override;
   bool GetClipboardImage(CDIBSection* image) override;
+  std::string AskOpenImageFile() override;
+  bool AskBlueprintPosition(int* x, int* y) override;
+  void SetClipboardImage(const CDIBSection& picture) override;
+  bool AskText(TextRequest* request) override;
+  std::string AskImageFile() override;
 
  signals:
   void statusText(const QString& text);
@@ -63,6 +68,8 @@ class DocumentWindow : public QAbstractScrollArea, public IViewHost {
   void contextMenuRequested(const QPoint& globalPos);
   // A gesture or key finished: the window's actions and bars should follow.
   void edited();
+  // A project file was dropped on the window: it should open as a document.
+  void openRequested(const QString& path);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -76,6 +83,10 @@ class DocumentWindow : public QAbstractScrollArea, public IViewHost {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  // Files dropped on the window: projects open as documents (through openRequested),
+  // other files are imported at the drop point.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   std::unique_ptr<CVellumDoc> m_doc;

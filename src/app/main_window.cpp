@@ -4,6 +4,9 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -22,6 +25,8 @@
 #include "app/layers_dock.h"
 #include "app/main_window_impl.h"
 #include "app/object_bar.h"
+#include "app/tool_dialogs.h"
+#include "app/tool_value_bar.h"
 #include "app/qt_messages.h"
 #include "app/shell.h"
 #include "base/app_context.h"
@@ -39,16 +44,13 @@ constexpr int kComboEntries = 11;  // "10%" ... "800%", "Custom"
 constexpr char kCustomZoom[] = "Custom";
 constexpr char kReady[] = "Ready.";
 
-// Commands whose menu item carries a tick.
-bool IsCheckable(ViewCommand c) {
+// Commands whose menu item carries a tick: the tools and the switches.
+bool IsCheckable(const CommandInfo& c) {
   using C = ViewCommand;
-  switch (c) {
+  if (IsToolAction(c.name)) return true;
+  switch (c.id) {
     case C::kSnapToGrid:
     case C::kSnapToGuidelines:
-    case C::kToolSelect:
-    case C::kToolZoom:
-    case C::kToolRotate:
-    case C::kToolSkew:
     case C::kRenderFull:
     case C::kRenderLensesOff:
     case C::kRenderWireframe:
@@ -90,6 +92,7 @@ bool NeedsDocument(AppCommand c) {
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_impl(std::make_unique<Impl>(*this)) {
   setWindowTitle("Tessel");
   setObjectName("mainWindow");
+  setAcceptDrops(true);
   resize(kInitialWidth, kInitialHeight);
   Impl& d = *m_impl;
   d.mdi = new QMdiArea(this);
@@ -147,7 +150,7 @@ void MainWindow::Impl::BuildActions() {
     ActionRef ref;
     FindAction(c.name, &ref);
     QAction* action = make(ref);
-    action->setCheckable(IsCheckable(c.id));
+    action->setCheckable(IsCheckable(c));
     viewActions.emplace_back(c.id, action);
     const ViewCommand id = c.id;
     connect(action, &QAction::triggered, &self, [this, id] { OnViewCommand(id); });
@@ -215,6 +218,8 @@ void MainWindow::Impl::BuildToolbars() {
   self.addToolBarBreak();
   objectBar = new ObjectBar(&self);
   self.addToolBar(objectBar);
+  toolValueBar = new ToolValueBar(&self);
+  self.addToolBar(toolValueBar);
   connect(objectBar, &ObjectBar::edited, &self, [this] { AfterEdit(false); });
 }
 
@@ -259,6 +264,7 @@ void MainWindow::Impl::OnWindowActivated() {
   DocumentWindow* window = self.ActiveWindow();
   layers->SetWindow(window);
   objectBar->SetWindow(window);
+  toolValueBar->SetWindow(window);
   if (window) zoomCombo->setCurrentIndex(window->ZoomComboIndex());
   self.UpdateActions();
 }
@@ -310,6 +316,7 @@ void MainWindow::Impl::OnAppCommand(AppCommand id) {
       if (!path.isEmpty()) self.OpenFile(path);
       break;
     }
+    case A::kImport: Import(*window); break;
     case A::kSave: Save(*window); break;
     case A::kSaveAs: SaveAs(*window); break;
     case A::kExport: Export(); break;
@@ -369,6 +376,7 @@ void MainWindow::UpdateActions() {
   for (auto& [id, action] : d.appActions)
     if (NeedsDocument(id)) action->setEnabled(view != nullptr);
   d.zoomCombo->setEnabled(view != nullptr);
+  d.toolValueBar->Refresh();
 }
 
 DocumentWindow* MainWindow::ActiveWindow() const {
@@ -402,6 +410,16 @@ QAction* MainWindow::Action(const QString& id) const {
 
 LayersDock* MainWindow::Layers() const { return m_impl->layers; }
 ObjectBar* MainWindow::ObjectFields() const { return m_impl->objectBar; }
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  for (const QUrl& url : event->mimeData()->urls())
+    if (url.isLocalFile()) OpenFile(url.toLocalFile());
+  event->acceptProposedAction();
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   m_impl->mdi->closeAllSubWindows();

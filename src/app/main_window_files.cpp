@@ -12,6 +12,7 @@
 #include "app/layers_dock.h"
 #include "app/main_window_impl.h"
 #include "app/shell.h"
+#include "app/tool_dialogs.h"
 #include "base/app_context.h"
 #include "base/profile.h"
 #include "document/project_file.h"
@@ -52,6 +53,10 @@ DocumentWindow* MainWindow::Impl::AddWindow(std::unique_ptr<CVellumDoc> doc) {
   QObject::connect(window, &DocumentWindow::contextMenuRequested, &self,
                    ifActive([this](const QPoint& pos) { ShowContextMenu(pos); }));
   QObject::connect(window, &DocumentWindow::edited, &self, ifActive([this] { AfterEdit(true); }));
+  // Queued: the dropped-on window may be the untouched new document the open closes.
+  QObject::connect(
+      window, &DocumentWindow::openRequested, &self, [this](const QString& path) { self.OpenFile(path); },
+      Qt::QueuedConnection);
   sub->showMaximized();
   mdi->setActiveSubWindow(sub);
   lastActive = sub;
@@ -108,6 +113,13 @@ bool MainWindow::Impl::SaveAs(DocumentWindow& window) {
   if (suggested.isEmpty()) suggested = window.Title().remove('*');
   const QString path = AskSaveFileName(&self, suggested);
   return !path.isEmpty() && self.SaveDocument(window, path);
+}
+
+void MainWindow::Impl::Import(DocumentWindow& window) {
+  const QString path = AskImportFile(&self);
+  if (path.isEmpty()) return;
+  window.View().ImportFile(path.toStdString());
+  window.NoteEdits();
 }
 
 void MainWindow::Impl::Export() {

@@ -20,6 +20,10 @@ class QMenu;
 class QProgressBar;
 
 namespace tessel {
+class ToolValueBar;
+}
+
+namespace tessel {
 
 struct MainWindow::Impl {
   explicit Impl(MainWindow& window) : self(window) {}
@@ -45,6 +49,8 @@ struct MainWindow::Impl {
   bool Save(DocumentWindow& window);
   bool SaveAs(DocumentWindow& window);
   void Export();
+  // File > Import: asks for a file and adds its content to the window's document.
+  void Import(DocumentWindow& window);
   bool ConfirmClose(DocumentWindow& window);
   QStringList RecentFiles() const;
   void AddRecent(const QString& path);
@@ -63,6 +69,7 @@ struct MainWindow::Impl {
   QProgressBar* progress = nullptr;
   LayersDock* layers = nullptr;
   ObjectBar* objectBar = nullptr;
+  ToolValueBar* toolValueBar = nullptr;
   QTimer refreshTimer;
   QPointer<QMdiSubWindow> lastActive;
   int untitledCount = 0;

@@ -47,6 +47,38 @@ QCursor RotateCursor() {
   path.lineTo(21, 10);
   return DrawnCursor(path, {16, 16});
 }
+// A pencil with its tip at the bottom-left, where it draws.
+QCursor PencilCursor() {
+  QPainterPath path;
+  path.addPolygon(QPolygonF({{2, 29}, {4, 22}, {22, 4}, {27, 9}, {9, 27}, {2, 29}}));
+  path.moveTo(4, 22);
+  path.lineTo(9, 27);
+  return DrawnCursor(path, {2, 29});
+}
+
+// A cross whose centre is the hot spot, with a small plus (add a point) or the two
+// corner brackets of a crop region.
+QCursor MarkedCross(bool crop) {
+  QPainterPath path;
+  path.moveTo(10, 2);
+  path.lineTo(10, 18);
+  path.moveTo(2, 10);
+  path.lineTo(18, 10);
+  if (crop) {
+    path.moveTo(16, 22);
+    path.lineTo(22, 22);
+    path.lineTo(22, 16);
+    path.moveTo(24, 30);
+    path.lineTo(30, 30);
+    path.lineTo(30, 24);
+  } else {
+    path.moveTo(20, 25);
+    path.lineTo(28, 25);
+    path.moveTo(24, 21);
+    path.lineTo(24, 29);
+  }
+  return DrawnCursor(path, {10, 10});
+}
 }  // namespace
 
 QCursor CursorFor(ViewCursor cursor) {
@@ -66,13 +98,13 @@ QCursor CursorFor(ViewCursor cursor) {
     case V::kZoom: return ZoomCursor(false);
     case V::kZoomDrag: return ZoomCursor(true);
     case V::kRotate: return RotateCursor();
+    case V::kPencil: return PencilCursor();
+    case V::kAddPoint: return MarkedCross(false);
+    case V::kCrop: return MarkedCross(true);
     case V::kCrosshair:
-    case V::kAddPoint:
-    case V::kCrop:
     case V::kPaintTransparency:
     case V::kColorTransparency:
-    case V::kPaintOpaque:
-    case V::kPencil: return Qt::CrossCursor;
+    case V::kPaintOpaque: return Qt::CrossCursor;
     case V::kText: return Qt::IBeamCursor;
     case V::kPointEdit:
     case V::kLights: return Qt::PointingHandCursor;

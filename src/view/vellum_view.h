@@ -155,6 +155,18 @@ class CVellumView : public ZoomView {
   CCreationDefaults& NewObjectDefaults() { return m_newDefaults; }
   CTextDefaults& TextDefaults() { return m_textDefaults; }
 
+  // ---- Import (view_import.cpp) ----
+  // Adds the content of a file on top of the document: an SVG drawing as its objects
+  // (the status line then says "Total number of objects read: N"), a library object
+  // file (.obj) as its object, any other file as a picture in a bitmap object. With
+  // at (document pixels) the drawing's origin or the picture's top-left goes there and
+  // a library object is centred on it; without, the drawing keeps its coordinates, the
+  // picture goes to (0, 0) and a library object keeps its stored place. Records one
+  // undo step and selects what was added (several objects as a multi-selection).
+  // Returns the number of objects added; 0, document unchanged, after telling the
+  // user why when the file cannot be read.
+  int ImportFile(const std::string& path, const CPoint* at = nullptr);
+
   // View flags.
   bool m_snapToGrid = false;
   bool m_lensesOff = false;

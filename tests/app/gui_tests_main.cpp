@@ -17,6 +17,7 @@ int RunShellTests(int argc, char** argv);
 int RunDialogTests(int argc, char** argv);
 int RunFileDialogTests(int argc, char** argv);
 int RunPrintTests(int argc, char** argv);
+int RunDrawToolsTests(int argc, char** argv);
 }  // namespace tessel
 
 namespace {
@@ -47,5 +48,6 @@ int main(int argc, char** argv) {
   failures += tessel::RunDialogTests(argc, argv);
   failures += tessel::RunFileDialogTests(argc, argv);
   failures += tessel::RunPrintTests(argc, argv);
+  failures += tessel::RunDrawToolsTests(argc, argv);
   return failures == 0 ? 0 : 1;
 }
