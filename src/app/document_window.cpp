@@ -2,12 +2,17 @@
 // and the paint of the composed canvas.
 #include "app/document_window.h"
 
+#include <limits>
+
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QCursor>
 #include <QGuiApplication>
+#include <QInputDialog>
+#include <QToolTip>
 #include <QMimeData>
 #include <QPainter>
 #include <QScrollBar>
@@ -176,6 +181,21 @@ bool DocumentWindow::GetClipboardImage(CDIBSection* image) {
 
 std::string DocumentWindow::AskOpenImageFile() {
   return AskPictureFile(this, "Load Blueprint from File", false).toStdString();
+}
+
+bool DocumentWindow::AskNumber(const std::string& title, int* value) {
+  bool ok = false;
+  const int chosen = QInputDialog::getInt(this, QString::fromStdString(title), QString::fromStdString(title) + ":",
+                                          *value, 0, std::numeric_limits<int>::max(), 1, &ok);
+  if (ok) *value = chosen;
+  return ok;
+}
+
+void DocumentWindow::ShowToolTip(const std::string& text) {
+  if (text.empty())
+    QToolTip::hideText();
+  else
+    QToolTip::showText(QCursor::pos(), QString::fromStdString(text), viewport());
 }
 
 bool DocumentWindow::AskBlueprintPosition(int* x, int* y) {

@@ -58,6 +58,8 @@ class DocumentWindow : public QAbstractScrollArea, public IViewHost {
   void SetClipboardImage(const CDIBSection& picture) override;
   bool AskText(TextRequest* request) override;
   std::string AskImageFile() override;
+  bool AskNumber(const std::string& title, int* value) override;
+  void ShowToolTip(const std::string& text) override;
 
  signals:
   void statusText(const QString& text);

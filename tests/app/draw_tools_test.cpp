@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSpinBox>
+#include <QInputDialog>
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
@@ -277,6 +278,22 @@ class DrawToolsTest : public QObject {
     });
     QVERIFY(!m_doc->AskBlueprintPosition(&x, &y));
     QCOMPARE(x, -15);
+
+    // The clone tag's number dialog: OK gives the number typed, Cancel keeps the old one.
+    QTimer::singleShot(0, [] {
+      auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      dialog->setIntValue(7);
+      dialog->accept();
+    });
+    int number = 2;
+    QVERIFY(m_doc->AskNumber("Package Number", &number));
+    QCOMPARE(number, 7);
+    QTimer::singleShot(0, [] {
+      if (auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) dialog->reject();
+    });
+    QVERIFY(!m_doc->AskNumber("Package Number", &number));
+    QCOMPARE(number, 7);
 
     // A 24-bit bottom-up picture: its first row in memory is the bottom one.
     CDIBSection picture;
