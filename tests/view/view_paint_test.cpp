@@ -126,8 +126,8 @@ TEST_F(ViewPaintTest, ElevenObjectsRecomposedShowTheWaitCursor) {
   view.SelectObject(doc.m_objects.back().get());
   EXPECT_TRUE(view.Paint(Window()).waitCursor);
   EXPECT_FALSE(view.Paint(Window()).waitCursor);
-  doc.m_objects.pop_back();
   view.SelectObject(nullptr);
+  doc.m_objects.pop_back();
   EXPECT_FALSE(view.Paint(Window()).waitCursor);
 }
 
