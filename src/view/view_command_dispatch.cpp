@@ -7,12 +7,31 @@
 namespace tessel {
 
 namespace {
+// The groups of commands whose handlers live with their tools, by their enum sections.
+enum class CommandFamily { kCore, kCanvas, kCreation, kPlacement, kPoint };
+
+CommandFamily FamilyOf(ViewCommand c) {
+  using C = ViewCommand;
+  const auto within = [c](C first, C last) { return int(c) >= int(first) && int(c) <= int(last); };
+  if (within(C::kTrimCanvas, C::kPasteInside)) return CommandFamily::kCanvas;
+  if (within(C::kToolRectangle, C::kToolImage)) return CommandFamily::kCreation;
+  if (within(C::kToolTexture, C::kResetPerspTransformation)) return CommandFamily::kPlacement;
+  if (within(C::kToolShape, C::kConvertToEnvelope)) return CommandFamily::kPoint;
+  return CommandFamily::kCore;
+}
 constexpr float kZoomStep = 2.0f;
 constexpr int kComboCustom = 10;
 }  // namespace
 
 bool CVellumView::Execute(ViewCommand command) {
   using C = ViewCommand;
+  switch (FamilyOf(command)) {
+    case CommandFamily::kCanvas: return ExecuteCanvasCommand(command);
+    case CommandFamily::kCreation: ChooseCreationTool(command); return true;
+    case CommandFamily::kPlacement: return ExecutePlacementCommand(command);
+    case CommandFamily::kPoint: return ExecutePointCommand(command);
+    case CommandFamily::kCore: break;
+  }
   switch (command) {
     case C::kUndo: UndoRedo(false); return true;
     case C::kRedo: UndoRedo(true); return true;
@@ -85,57 +104,7 @@ bool CVellumView::Execute(ViewCommand command) {
       RequestFullRedraw();
       return true;
     case C::kPressEsc: return m_paintEditorRunning;
-    // Canvas and combine
-    case C::kTrimCanvas:
-    case C::kTrimCanvasPadding:
-    case C::kCropCanvas:
-    case C::kBlueprintLoad:
-    case C::kBlueprintRemove:
-    case C::kBlueprintShowOnBack:
-    case C::kBlueprintCenter:
-    case C::kBlueprintPosition:
-    case C::kBlueprintResizeCanvas:
-    case C::kCropToObject:
-    case C::kCombineXor:
-    case C::kCombineUnion:
-    case C::kCombineModeXor:
-    case C::kCombineModeUnion:
-    case C::kCopyAsBitmap:
-    case C::kNewBitmapFromObjects:
-    case C::kBitmapShadowFromObjects:
-    case C::kPasteAsBitmap:
-    case C::kPasteInside: return ExecuteCanvasCommand(command);
-    // Creation tools
-    case C::kToolRectangle:
-    case C::kToolCircle:
-    case C::kToolRoundRect:
-    case C::kToolStar:
-    case C::kToolNewPath:
-    case C::kToolPencil:
-    case C::kToolArrow:
-    case C::kToolExportCrop:
-    case C::kToolText:
-    case C::kToolImage: ChooseCreationTool(command); return true;
-    // Placement tools and their resets
-    case C::kToolTexture:
-    case C::kToolPerspective:
-    case C::kToolLights:
-    case C::kToolTranspMap:
-    case C::kResetAll:
-    case C::kResetOffset:
-    case C::kResetSize:
-    case C::kResetAngle:
-    case C::kResetPerspective:
-    case C::kResetBitmapAngle:
-    case C::kResetPerspTransformation: return ExecutePlacementCommand(command);
-    // Shape tool
-    case C::kToolShape:
-    case C::kToolAddPoint:
-    case C::kBreakPath:
-    case C::kClosePath:
-    case C::kConvertToBitmap:
-    case C::kConvertToPolynome:
-    case C::kConvertToEnvelope: return ExecutePointCommand(command);
+    default: break;
   }
   return false;
 }
@@ -145,6 +114,13 @@ CommandState CVellumView::State(ViewCommand command) const {
   CommandState s;
   const bool editor = m_paintEditorRunning;
   const bool any = m_current != nullptr || !m_multi.empty();
+  switch (FamilyOf(command)) {
+    case CommandFamily::kCanvas: s = CanvasCommandState(command); break;
+    case CommandFamily::kCreation: s.checked = m_tool == CreationToolOf(command); break;
+    case CommandFamily::kPlacement: s = PlacementCommandState(command); break;
+    case CommandFamily::kPoint: s = PointCommandState(command); break;
+    case CommandFamily::kCore: break;
+  }
   switch (command) {
     case C::kUndo: s.enabled = m_doc.CanUndo(); break;
     case C::kRedo: s.enabled = m_doc.CanRedo(); break;
@@ -181,57 +157,6 @@ CommandState CVellumView::State(ViewCommand command) const {
     case C::kRenderWireframe: s.checked = m_wireframe; break;
     case C::kMateCanvasBorders: s.checked = m_canvasBordersMask; break;
     case C::kOnionSkinOnTop: s.checked = m_onionSkinOnTop; break;
-    // Canvas and combine
-    case C::kTrimCanvas:
-    case C::kTrimCanvasPadding:
-    case C::kCropCanvas:
-    case C::kBlueprintLoad:
-    case C::kBlueprintRemove:
-    case C::kBlueprintShowOnBack:
-    case C::kBlueprintCenter:
-    case C::kBlueprintPosition:
-    case C::kBlueprintResizeCanvas:
-    case C::kCropToObject:
-    case C::kCombineXor:
-    case C::kCombineUnion:
-    case C::kCombineModeXor:
-    case C::kCombineModeUnion:
-    case C::kCopyAsBitmap:
-    case C::kNewBitmapFromObjects:
-    case C::kBitmapShadowFromObjects:
-    case C::kPasteAsBitmap:
-    case C::kPasteInside: s = CanvasCommandState(command); break;
-    // Creation tools
-    case C::kToolRectangle:
-    case C::kToolCircle:
-    case C::kToolRoundRect:
-    case C::kToolStar:
-    case C::kToolNewPath:
-    case C::kToolPencil:
-    case C::kToolArrow:
-    case C::kToolExportCrop:
-    case C::kToolText:
-    case C::kToolImage: s.checked = m_tool == CreationToolOf(command); break;
-    // Placement tools and their resets
-    case C::kToolTexture:
-    case C::kToolPerspective:
-    case C::kToolLights:
-    case C::kToolTranspMap:
-    case C::kResetAll:
-    case C::kResetOffset:
-    case C::kResetSize:
-    case C::kResetAngle:
-    case C::kResetPerspective:
-    case C::kResetBitmapAngle:
-    case C::kResetPerspTransformation: s = PlacementCommandState(command); break;
-    // Shape tool
-    case C::kToolShape:
-    case C::kToolAddPoint:
-    case C::kBreakPath:
-    case C::kClosePath:
-    case C::kConvertToBitmap:
-    case C::kConvertToPolynome:
-    case C::kConvertToEnvelope: s = PointCommandState(command); break;
     default: break;
   }
   // While the painting editor runs the tools are off; undo and redo are its own.

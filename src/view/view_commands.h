@@ -54,6 +54,8 @@ enum class ViewCommand {
   kOnionSkinOnTop,
   // Keyboard only
   kPressEsc,
+  // The sections below are contiguous families, each handled with its tools: keep a
+  // new command inside its family's first and last entries.
   // Canvas and combine
   kTrimCanvas,
   kTrimCanvasPadding,
