@@ -12,21 +12,12 @@ namespace tessel {
 namespace {
 constexpr int kWheelNotch = 120;
 constexpr float kWheelZoomFactor = 1.25f;
-}  // namespace
 
-void CVellumView::OnLButtonDown(CPoint window, ViewKeys keys) {
-  m_lastWindow = window;
-  if (m_paintEditorRunning) return;
-  const CPoint doc = WindowToDocument(window);
-  m_pressPoint = doc;
-  m_firstMove = true;
-  switch (m_tool) {
-    case kToolSelect: SelectToolDown(doc, keys); break;
-    case kToolZoom: ZoomToolDown(doc); break;
-    case kToolRotate: RotateDown(doc, keys); break;
-    case kToolSkew: SkewDown(doc, window, keys); break;
-    case kToolOneButton: SetTool(kToolSelect); break;  // converts the point, creates nothing
-    // Creation tools
+// Tools whose gestures are handled together by their own files.
+enum class ToolFamily { kOther, kCreation, kPlacement, kPoint };
+
+ToolFamily FamilyOf(int tool) {
+  switch (tool) {
     case kToolRectangle:
     case kToolCircle:
     case kToolRoundRect:
@@ -35,16 +26,38 @@ void CVellumView::OnLButtonDown(CPoint window, ViewKeys keys) {
     case kToolPencil:
     case kToolArrow:
     case kToolExportCrop:
+    case kToolCropResize:
     case kToolText:
-    case kToolImage: CreationToolDown(doc, keys); break;
-    // Placement tools
+    case kToolImage: return ToolFamily::kCreation;
     case kToolTexture:
     case kToolLights:
     case kToolTranspMap:
-    case kToolPerspective: PlacementDown(doc, window, keys); break;
-    // Shape tool
+    case kToolPerspective: return ToolFamily::kPlacement;
     case kToolShape:
-    case kToolAddPoint: PointToolDown(doc, keys); break;
+    case kToolAddPoint: return ToolFamily::kPoint;
+    default: return ToolFamily::kOther;
+  }
+}
+}  // namespace
+
+void CVellumView::OnLButtonDown(CPoint window, ViewKeys keys) {
+  m_lastWindow = window;
+  if (m_paintEditorRunning) return;
+  const CPoint doc = WindowToDocument(window);
+  m_pressPoint = doc;
+  m_firstMove = true;
+  switch (FamilyOf(m_tool)) {
+    case ToolFamily::kCreation: CreationToolDown(doc, keys); return;
+    case ToolFamily::kPlacement: PlacementDown(doc, window, keys); return;
+    case ToolFamily::kPoint: PointToolDown(doc, keys); return;
+    case ToolFamily::kOther: break;
+  }
+  switch (m_tool) {
+    case kToolSelect: SelectToolDown(doc, keys); break;
+    case kToolZoom: ZoomToolDown(doc); break;
+    case kToolRotate: RotateDown(doc, keys); break;
+    case kToolSkew: SkewDown(doc, window, keys); break;
+    case kToolOneButton: SetTool(kToolSelect); break;  // converts the point, creates nothing
     default: break;
   }
 }
@@ -61,6 +74,12 @@ void CVellumView::OnMouseMove(CPoint window, ViewKeys keys) {
   }
   if (m_dragging) {
     switch (m_tool) {
+      case kToolTexture:
+      case kToolLights:
+      case kToolTranspMap:
+      case kToolPerspective: PlacementMove(doc, keys); break;
+      case kToolShape:
+      case kToolAddPoint: PointToolMove(doc, keys); break;
       case kToolSelect: SelectToolMove(doc, keys); break;
       case kToolMoveSelection: MoveSelectionMove(doc, keys); break;
       case kToolMarquee: MarqueeMove(doc); break;
@@ -69,14 +88,6 @@ void CVellumView::OnMouseMove(CPoint window, ViewKeys keys) {
       case kToolSkew: SkewMove(doc, keys); break;
       case kToolGuideV:
       case kToolGuideH: GuideDragMove(doc); break;
-      // Placement tools
-      case kToolTexture:
-      case kToolLights:
-      case kToolTranspMap:
-      case kToolPerspective: PlacementMove(doc, keys); break;
-      // Shape tool
-      case kToolShape:
-      case kToolAddPoint: PointToolMove(doc, keys); break;
       default: break;
     }
     m_firstMove = false;
@@ -89,7 +100,14 @@ void CVellumView::OnLButtonUp(CPoint window, ViewKeys keys) {
   if (m_paintEditorRunning) return;
   const CPoint doc = WindowToDocument(window);
   const bool wasDragging = m_dragging;
-  switch (m_tool) {
+  const int tool = m_tool;  // read once: a handler may end the gesture and change the tool
+  switch (FamilyOf(tool)) {
+    case ToolFamily::kCreation: CreationToolUp(doc, keys); break;
+    case ToolFamily::kPlacement: PlacementUp(); break;
+    case ToolFamily::kPoint: PointToolUp(doc, keys); break;
+    case ToolFamily::kOther: break;
+  }
+  switch (FamilyOf(tool) == ToolFamily::kOther ? tool : -1) {
     case kToolSelect: SelectToolUp(doc, keys); break;
     case kToolMoveSelection: MoveSelectionUp(doc, keys); break;
     case kToolMarquee: MarqueeUp(doc); break;
@@ -98,24 +116,6 @@ void CVellumView::OnLButtonUp(CPoint window, ViewKeys keys) {
     case kToolSkew: SkewUp(doc, keys); break;
     case kToolGuideV:
     case kToolGuideH: GuideDragUp(window, doc); break;
-    // Creation tools
-    case kToolRectangle:
-    case kToolCircle:
-    case kToolRoundRect:
-    case kToolStar:
-    case kToolNewPath:
-    case kToolPencil:
-    case kToolArrow:
-    case kToolExportCrop:
-    case kToolCropResize: CreationToolUp(doc, keys); break;
-    // Placement tools
-    case kToolTexture:
-    case kToolLights:
-    case kToolTranspMap:
-    case kToolPerspective: PlacementUp(); break;
-    // Shape tool
-    case kToolShape:
-    case kToolAddPoint: PointToolUp(doc, keys); break;
     default: break;
   }
   if (wasDragging || m_dragging) {
