@@ -45,6 +45,19 @@ const std::vector<AppCommandInfo>& AppCommandTable() {
       {A::kNextWindow, "window.next", "&Next Window", "Next Window", "Ctrl+F6"},
       {A::kHelpTopics, "help.topics", "Help &Topics", "Help Topics", "F1"},
       {A::kAbout, "help.about", "&About Tessel", "About Tessel", ""},
+
+      // ---- property bars (show/hide each bar) ----
+
+      // ---- Bitmap menu ----
+
+      // ---- export and script generator ----
+
+      // ---- Quick Styles and object library windows ----
+
+      // ---- Mutaflux, brushes and settings ----
+
+      // ---- painting editor ----
+
   };
   return table;
 }
@@ -90,13 +103,17 @@ namespace {
 std::vector<MenuSpec> ArrangedMenus() {
   return {
       {"&File",
-       {"file.new", "file.open", "file.import", "file.save", "file.save-as", "-", "file.export", "file.print", "-",
+       {"file.new", "file.open", "file.import", "file.save", "file.save-as", "-", "file.export",
+        // ---- export and script generator (File menu) ----
+        "file.print", "-",
         "file.production-notes", "-", "file.recent-1", "file.recent-2", "file.recent-3", "file.recent-4", "-",
         "file.exit"}},
       {"&Edit",
        {"edit.undo", "edit.redo", "-", "edit.cut", "edit.copy", "edit.paste", "edit.paste-attributes",
         "edit.delete", "-", "edit.select-all", "-", "edit.snap-grid", "edit.snap-guidelines", "edit.guidelines",
-        "-", "edit.general-settings"}},
+        "-", "edit.general-settings",
+        // ---- Mutaflux, brushes and settings (Edit menu) ----
+       }},
       {"&Object",
        {"object.bring-to-front", "object.send-to-back", "object.bring-forward", "object.send-backward", "-",
         "object.align-left", "object.align-right", "object.align-top", "object.align-bottom",
@@ -104,7 +121,13 @@ std::vector<MenuSpec> ArrangedMenus() {
         "object.group", "object.ungroup", "-", "object.next", "object.previous", "-", "object.hide-above",
         "object.show-all", "-", "object.crop-to-object", "object.combine-xor", "object.combine-union",
         ">Combine &Mode", "object.mode-xor", "object.mode-union", "<", "-", "object.copy-as-bitmap",
-        "object.paste-as-bitmap", "object.paste-inside", "object.new-bitmap", "object.bitmap-shadow"}},
+        "object.paste-as-bitmap", "object.paste-inside", "object.new-bitmap", "object.bitmap-shadow",
+        // ---- painting editor (Object menu) ----
+       }},
+      {"&Bitmap",
+       {
+           // ---- Bitmap menu ----
+       }},
       {"&Canvas",
        {"canvas.size-color", "-", "canvas.trim", "canvas.trim-padding", "canvas.crop", "-", ">&Blueprint",
         "canvas.blueprint-load", "canvas.blueprint-remove", "canvas.blueprint-on-back", "canvas.blueprint-center",
@@ -117,7 +140,12 @@ std::vector<MenuSpec> ArrangedMenus() {
        {"view.zoom-in", "view.zoom-out", "view.original-size", ">&Zoom", "view.zoom-10", "view.zoom-30",
         "view.zoom-50", "view.zoom-80", "view.zoom-100", "view.zoom-200", "view.zoom-300", "view.zoom-400",
         "view.zoom-600", "view.zoom-800", "<", "-", "view.render-full", "view.render-lenses-off",
-        "view.render-wireframe", "-", "view.mate-borders", "view.onion-skin-top"}},
+        "view.render-wireframe", "-", "view.mate-borders", "view.onion-skin-top",
+        // ---- property bars (View menu) ----
+
+        // ---- Quick Styles and object library windows (View menu) ----
+
+       }},
       {"&Window", {"window.tile", "window.cascade", "window.tabs", "-", "window.next"}},
       {"&Help", {"help.topics", "-", "help.about"}},
   };

@@ -44,6 +44,19 @@ enum class AppCommand {
   kNextWindow,
   kHelpTopics,
   kAbout,
+
+  // ---- property bars (show/hide each bar) ----
+
+  // ---- Bitmap menu ----
+
+  // ---- export and script generator ----
+
+  // ---- Quick Styles and object library windows ----
+
+  // ---- Mutaflux, brushes and settings ----
+
+  // ---- painting editor ----
+
 };
 
 struct AppCommandInfo {

@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 
 #include <QActionGroup>
+#include <algorithm>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -21,6 +22,7 @@
 #include <QUrl>
 
 #include "app/app_icons.h"
+#include "app/document_follower.h"
 #include "app/document_window.h"
 #include "app/layers_dock.h"
 #include "app/main_window_impl.h"
@@ -84,6 +86,12 @@ bool NeedsDocument(AppCommand c) {
     case A::kGeneralSettings:
     case A::kHelpTopics:
     case A::kAbout: return false;
+    // ---- property bars (commands without a document) ----
+
+    // ---- Quick Styles and object library windows (commands without a document) ----
+
+    // ---- Mutaflux, brushes and settings (commands without a document) ----
+
     default: return true;
   }
 }
@@ -112,6 +120,19 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_impl(std::make_
   d.layers = new LayersDock(this);
   addDockWidget(Qt::RightDockWidgetArea, d.layers);
   connect(d.layers, &LayersDock::edited, this, [&d] { d.AfterEdit(false); });
+
+  // ---- property bars (install) ----
+
+  // ---- Bitmap menu (install) ----
+
+  // ---- export and script generator (install) ----
+
+  // ---- Quick Styles and object library windows (install) ----
+
+  // ---- Mutaflux, brushes and settings (install) ----
+
+  // ---- painting editor (install) ----
+
   if (auto* messages = dynamic_cast<CQtMessages*>(&App().Messages())) messages->Attach(this, d.status, d.progress);
   connect(&d.refreshTimer, &QTimer::timeout, this, [this] {
     UpdateActions();
@@ -256,6 +277,7 @@ void MainWindow::Impl::AfterEdit(bool objectsChanged) {
   if (objectsChanged) layers->Rebuild();
   layers->SyncSelection();
   objectBar->Refresh();
+  for (IDocumentFollower* follower : followers) follower->Refresh();
   self.UpdateActions();
   UpdateTitles();
 }
@@ -265,6 +287,7 @@ void MainWindow::Impl::OnWindowActivated() {
   layers->SetWindow(window);
   objectBar->SetWindow(window);
   toolValueBar->SetWindow(window);
+  for (IDocumentFollower* follower : followers) follower->SetWindow(window);
   if (window) zoomCombo->setCurrentIndex(window->ZoomComboIndex());
   self.UpdateActions();
 }
@@ -347,6 +370,19 @@ void MainWindow::Impl::OnAppCommand(AppCommand id) {
     case A::kNextWindow: mdi->activateNextSubWindow(); break;
     case A::kHelpTopics: ShowHelp(); break;
     case A::kAbout: ShowAbout(); break;
+
+    // ---- property bars (commands) ----
+
+    // ---- Bitmap menu (commands) ----
+
+    // ---- export and script generator (commands) ----
+
+    // ---- Quick Styles and object library windows (commands) ----
+
+    // ---- Mutaflux, brushes and settings (commands) ----
+
+    // ---- painting editor (commands) ----
+
     default: break;
   }
   AfterEdit(true);
@@ -409,6 +445,18 @@ QAction* MainWindow::Action(const QString& id) const {
 }
 
 LayersDock* MainWindow::Layers() const { return m_impl->layers; }
+
+void MainWindow::AddFollower(IDocumentFollower* follower) {
+  m_impl->followers.push_back(follower);
+  follower->SetWindow(ActiveWindow());
+}
+
+void MainWindow::RemoveFollower(IDocumentFollower* follower) {
+  auto& list = m_impl->followers;
+  list.erase(std::remove(list.begin(), list.end(), follower), list.end());
+}
+
+void MainWindow::NotifyEdited(bool objectsChanged) { m_impl->AfterEdit(objectsChanged); }
 ObjectBar* MainWindow::ObjectFields() const { return m_impl->objectBar; }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

@@ -13,6 +13,7 @@ namespace tessel {
 class CVellumDoc;
 class CVellumView;
 class DocumentWindow;
+class IDocumentFollower;
 class LayersDock;
 class ObjectBar;
 
@@ -43,6 +44,13 @@ class MainWindow : public QMainWindow {
   ObjectBar* ObjectFields() const;
   // Sets every action's enabled and checked state from the active view.
   void UpdateActions();
+  // Keeps follower in step with the active document (not owned; it must outlive the
+  // window or be removed first).
+  void AddFollower(IDocumentFollower* follower);
+  void RemoveFollower(IDocumentFollower* follower);
+  // A panel changed the active document: the canvas, the layers list, the bars and the
+  // actions follow (objectsChanged: objects were added, removed or reordered).
+  void NotifyEdited(bool objectsChanged);
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -20,6 +20,7 @@ class QMenu;
 class QProgressBar;
 
 namespace tessel {
+class IDocumentFollower;
 class ToolValueBar;
 }
 
@@ -70,6 +71,20 @@ struct MainWindow::Impl {
   LayersDock* layers = nullptr;
   ObjectBar* objectBar = nullptr;
   ToolValueBar* toolValueBar = nullptr;
+  std::vector<IDocumentFollower*> followers;
+
+  // ---- property bars ----
+
+  // ---- Bitmap menu ----
+
+  // ---- export and script generator ----
+
+  // ---- Quick Styles and object library windows ----
+
+  // ---- Mutaflux, brushes and settings ----
+
+  // ---- painting editor ----
+
   QTimer refreshTimer;
   QPointer<QMdiSubWindow> lastActive;
   int untitledCount = 0;

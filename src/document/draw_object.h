@@ -138,6 +138,8 @@ class CDrawObject : public CObjectFields {
   // render reads is equal, bitmap layers included. Position, name, visibility, group and
   // frame bookkeeping, multimedia parameters and package bytes do not count.
   bool RendersLike(const CDrawObject& other) const;
+  // True when every stored field of the two objects is equal, layers included.
+  bool StoresLike(const CDrawObject& other) const;
 
   // Renders the object into m_bitmap (and m_shadowBitmap); maskOnly stops after the
   // shape. progress may be null.

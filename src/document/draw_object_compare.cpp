@@ -28,14 +28,15 @@ bool Rendered(const char* name) {
 
 // Walks the fields of a and finds the same member of b at the same offset: both are
 // CDrawObject, so every member sits at the same place in each.
-struct RenderFieldsEqual {
+struct FieldsEqual {
   const CDrawObject& a;
   const CDrawObject& b;
+  bool renderedOnly;
   bool equal = true;
 
   template <class T>
   void operator()(const char* name, const T& field) {
-    if (!equal || !Rendered(name)) return;
+    if (!equal || (renderedOnly && !Rendered(name))) return;
     const std::ptrdiff_t offset = reinterpret_cast<const char*>(&field) - reinterpret_cast<const char*>(&a);
     const T& other = *reinterpret_cast<const T*>(reinterpret_cast<const char*>(&b) + offset);
     if (!(field == other)) equal = false;
@@ -44,9 +45,15 @@ struct RenderFieldsEqual {
 }  // namespace
 
 bool CDrawObject::RendersLike(const CDrawObject& other) const {
-  RenderFieldsEqual compare{*this, other};
+  FieldsEqual compare{*this, other, true};
   ForEachStoredField(*this, compare);
   return compare.equal && m_renderScale == other.m_renderScale;
+}
+
+bool CDrawObject::StoresLike(const CDrawObject& other) const {
+  FieldsEqual compare{*this, other, false};
+  ForEachStoredField(*this, compare);
+  return compare.equal;
 }
 
 }  // namespace tessel

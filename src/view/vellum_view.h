@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -154,6 +155,23 @@ class CVellumView : public ZoomView {
   // The look and text settings every new object gets.
   CCreationDefaults& NewObjectDefaults() { return m_newDefaults; }
   CTextDefaults& TextDefaults() { return m_textDefaults; }
+
+  // ---- Property bars (view_look_edit.cpp) ----
+  // The object whose look the bars show: the current object, else the first member of
+  // the multi-selection; null when nothing is selected (the bars then show DefaultLook).
+  CDrawObject* LookTarget() const;
+  // The look new objects other than text start with, as a whole object (type 0, never
+  // rendered): the bars show and edit it while nothing is selected.
+  const CDrawObject& DefaultLook();
+  // Applies edit to every selected object. Each whose stored fields changed is rendered
+  // again (when its look changed) and one undo step is recorded for all of them; edits
+  // that change nothing record nothing. With nothing selected the edit goes to the look
+  // of new objects instead. Returns the number of objects changed (0 for the defaults).
+  int EditLook(const std::function<void(CDrawObject&)>& edit);
+  // A live preview while a slider is dragged: applies edit to the selected objects and
+  // renders them, without an undo step. The release calls EditLook with the final
+  // value, which compares with the look before the first preview and records the step.
+  void PreviewLook(const std::function<void(CDrawObject&)>& edit);
 
   // ---- Import (view_import.cpp) ----
   // Adds the content of a file on top of the document: an SVG drawing as its objects
@@ -405,6 +423,11 @@ class CVellumView : public ZoomView {
   CPoint m_rubberPoint;              // the mouse, for rubber segments between presses
   CCreationDefaults m_newDefaults;
   CTextDefaults m_textDefaults;
+  // Property bars: the whole look of new objects once a bar has edited it, and the
+  // selected objects as they were before a slider's live preview began.
+  std::unique_ptr<CDrawObject> m_defaultLook;
+  bool m_defaultLookEdited = false;
+  std::vector<std::pair<CDrawObject*, std::unique_ptr<CDrawObject>>> m_lookPreviewBase;
 
   // Painting.
   CDIBSection m_paintBuffer;

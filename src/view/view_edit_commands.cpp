@@ -25,6 +25,7 @@ void CVellumView::ForgetObjects() {
   m_multi.clear();
   m_currentGroup = nullptr;
   m_keepCurrent = false;
+  m_lookPreviewBase.clear();
 }
 
 void CVellumView::Nudge(int dx, int dy, bool byGrid) {

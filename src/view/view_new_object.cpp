@@ -1,6 +1,7 @@
 // Adding a new object to the document and completing it after it was built: the steps
 // every creation tool shares.
 #include "document/draw_object.h"
+#include "document/object_attributes.h"
 #include "document/vellum_doc.h"
 #include "render/compositor.h"
 #include "view/vellum_view.h"
@@ -10,6 +11,9 @@ namespace tessel {
 
 CDrawObject* CVellumView::BeginNewObject(bool text) {
   CDrawObject* object = m_doc.NewObject();
+  // A look edited in the property bars comes first; the creation defaults, which hold
+  // the same values for the fields they carry, then add the rest.
+  if (m_defaultLookEdited && !text) CopyAttributes(*object, *m_defaultLook, AttributeGroup::kAll);
   m_newDefaults.ApplyTo(*object, text);
   return object;
 }

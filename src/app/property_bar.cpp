@@ -1,0 +1,171 @@
+// The controls of the property bars and their way into the view's look edits.
+#include "app/property_bar.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSlider>
+#include <QToolButton>
+
+#include "app/document_window.h"
+#include "app/main_window.h"
+#include "document/draw_object.h"
+#include "view/vellum_view.h"
+
+namespace tessel {
+
+namespace {
+constexpr int kSwatchWidth = 36;
+constexpr int kSwatchHeight = 18;
+
+void PaintSwatch(QToolButton* button, COLORREF colour) {
+  QPixmap swatch(kSwatchWidth, kSwatchHeight);
+  swatch.fill(ToQColor(colour));
+  button->setIcon(QIcon(swatch));
+  button->setIconSize(swatch.size());
+}
+}  // namespace
+
+QColor ToQColor(COLORREF colour) { return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
+
+COLORREF FromQColor(const QColor& colour) {
+  return COLORREF(colour.red()) | COLORREF(colour.green()) << 8 | COLORREF(colour.blue()) << 16;
+}
+
+PropertyBar::PropertyBar(const QString& title, const QString& objectName, MainWindow& main)
+    : QDockWidget(title, &main), m_main(main) {
+  setObjectName(objectName);
+  auto* body = new QWidget;
+  m_form = new QFormLayout(body);
+  m_form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+  auto* scroll = new QScrollArea;
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidget(body);
+  setWidget(scroll);
+  main.AddFollower(this);
+}
+
+PropertyBar::~PropertyBar() { m_main.RemoveFollower(this); }
+
+void PropertyBar::SetWindow(DocumentWindow* window) {
+  m_window = window;
+  Refresh();
+}
+
+CVellumView* PropertyBar::View() const { return m_window ? &m_window->View() : nullptr; }
+
+const CDrawObject* PropertyBar::Shown() const {
+  CVellumView* view = View();
+  if (!view) return nullptr;
+  if (const CDrawObject* target = view->LookTarget()) return target;
+  return &view->DefaultLook();
+}
+
+void PropertyBar::Refresh() {
+  const CDrawObject* shown = Shown();
+  widget()->setEnabled(shown != nullptr);
+  if (!shown) return;
+  m_refreshing = true;
+  for (const auto& refresh : m_refreshers) refresh(*shown);
+  m_refreshing = false;
+}
+
+void PropertyBar::Edit(const std::function<void(CDrawObject&)>& edit) {
+  CVellumView* view = View();
+  if (!view || m_refreshing) return;
+  const int changed = view->EditLook(edit);
+  m_main.NotifyEdited(changed > 0);
+}
+
+void PropertyBar::AddRow(const QString& label, QWidget* widget, std::function<void(const CDrawObject&)> refresh) {
+  if (label.isEmpty())
+    m_form->addRow(widget);
+  else
+    m_form->addRow(label, widget);
+  if (refresh) m_refreshers.push_back(std::move(refresh));
+}
+
+QComboBox* PropertyBar::AddCombo(const QString& label, const QStringList& items, IntGetter get, IntSetter set) {
+  auto* combo = new QComboBox;
+  combo->addItems(items);
+  connect(combo, qOverload<int>(&QComboBox::activated), this,
+          [this, set](int index) { Edit([&](CDrawObject& o) { set(o, index); }); });
+  AddRow(label, combo, [combo, get](const CDrawObject& o) { combo->setCurrentIndex(get(o)); });
+  return combo;
+}
+
+QSlider* PropertyBar::AddSlider(const QString& label, int min, int max, IntGetter get, IntSetter set,
+                                bool livePreview) {
+  auto* slider = new QSlider(Qt::Horizontal);
+  slider->setRange(min, max);
+  slider->setToolTip(label);
+  connect(slider, &QSlider::sliderMoved, this, [this, set, livePreview](int value) {
+    if (!livePreview || m_refreshing || !View()) return;
+    View()->PreviewLook([&](CDrawObject& o) { set(o, value); });
+    m_window->viewport()->update();
+  });
+  // A release, a click on the groove or a key press all end here with the final value.
+  connect(slider, &QSlider::valueChanged, this, [this, slider, set](int value) {
+    if (slider->isSliderDown()) return;
+    Edit([&](CDrawObject& o) { set(o, value); });
+  });
+  connect(slider, &QSlider::sliderReleased, this,
+          [this, slider, set] { Edit([&, value = slider->value()](CDrawObject& o) { set(o, value); }); });
+  AddRow(label, slider, [slider, get](const CDrawObject& o) { slider->setValue(get(o)); });
+  return slider;
+}
+
+QCheckBox* PropertyBar::AddCheck(const QString& label, IntGetter get, IntSetter set) {
+  auto* box = new QCheckBox(label);
+  connect(box, &QCheckBox::clicked, this, [this, set](bool on) { Edit([&](CDrawObject& o) { set(o, on ? 1 : 0); }); });
+  AddRow(QString(), box, [box, get](const CDrawObject& o) { box->setChecked(get(o) != 0); });
+  return box;
+}
+
+QToolButton* PropertyBar::AddColor(const QString& label, std::function<COLORREF(const CDrawObject&)> get,
+                                   std::function<void(CDrawObject&, COLORREF)> set) {
+  auto* button = new QToolButton;
+  button->setToolTip(label);
+  connect(button, &QToolButton::clicked, this, [this, get, set] {
+    const CDrawObject* shown = Shown();
+    if (!shown) return;
+    COLORREF colour = get(*shown);
+    if (AskColor(&colour)) Edit([&](CDrawObject& o) { set(o, colour); });
+  });
+  AddRow(label, button, [button, get](const CDrawObject& o) { PaintSwatch(button, get(o)); });
+  return button;
+}
+
+QLineEdit* PropertyBar::AddText(const QString& label, std::function<std::string(const CDrawObject&)> get,
+                                std::function<void(CDrawObject&, const std::string&)> set) {
+  auto* edit = new QLineEdit;
+  connect(edit, &QLineEdit::editingFinished, this, [this, edit, set] {
+    const std::string text = edit->text().toStdString();
+    Edit([&](CDrawObject& o) { set(o, text); });
+  });
+  AddRow(label, edit, [edit, get](const CDrawObject& o) {
+    if (!edit->hasFocus()) edit->setText(QString::fromStdString(get(o)));
+  });
+  return edit;
+}
+
+QPushButton* PropertyBar::AddButton(const QString& text, std::function<void()> action) {
+  auto* button = new QPushButton(text);
+  connect(button, &QPushButton::clicked, this, [action] { action(); });
+  AddRow(QString(), button);
+  return button;
+}
+
+bool PropertyBar::AskColor(COLORREF* colour) {
+  const QColor chosen = QColorDialog::getColor(ToQColor(*colour), this, windowTitle());
+  if (!chosen.isValid()) return false;
+  *colour = FromQColor(chosen);
+  return true;
+}
+
+}  // namespace tessel

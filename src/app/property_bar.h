@@ -1,0 +1,89 @@
+// PropertyBar: a dockable bar of controls, each showing and editing one look field of
+// the active document's selection, or of new objects while nothing is selected. A
+// control reads its value from the object the view's LookTarget names (or DefaultLook)
+// and writes it through CVellumView::EditLook, so every change re-renders the objects
+// and records one undo step. Sliders preview live while dragged (PreviewLook) and
+// commit on release.
+#pragma once
+
+#include <QDockWidget>
+#include <QPointer>
+#include <functional>
+#include <vector>
+
+#include "app/document_follower.h"
+#include "document/object_fields.h"
+
+class QCheckBox;
+class QComboBox;
+class QFormLayout;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+class QToolButton;
+
+namespace tessel {
+
+class CDrawObject;
+class CVellumView;
+class DocumentWindow;
+class MainWindow;
+
+class PropertyBar : public QDockWidget, public IDocumentFollower {
+  Q_OBJECT
+ public:
+  // A bar titled title; objectName identifies it in the saved window layout.
+  PropertyBar(const QString& title, const QString& objectName, MainWindow& main);
+  ~PropertyBar() override;
+
+  void SetWindow(DocumentWindow* window) override;
+  // Shows the values of the shown object in every control (without editing anything).
+  void Refresh() override;
+
+  // The object the controls show: the selection's look target, else the look of new
+  // objects; null without a document window.
+  const CDrawObject* Shown() const;
+  CVellumView* View() const;
+  DocumentWindow* Window() const { return m_window; }
+  // Applies edit as a control does: to the selection with one undo step, or to the
+  // look of new objects; then the window and every bar follow.
+  void Edit(const std::function<void(CDrawObject&)>& edit);
+
+ protected:
+  using IntGetter = std::function<int(const CDrawObject&)>;
+  using IntSetter = std::function<void(CDrawObject&, int)>;
+
+  // A combo box of items whose index is the value.
+  QComboBox* AddCombo(const QString& label, const QStringList& items, IntGetter get, IntSetter set);
+  // A slider from min to max; with livePreview the objects follow while it is dragged.
+  QSlider* AddSlider(const QString& label, int min, int max, IntGetter get, IntSetter set, bool livePreview = true);
+  // A check box: value 1 when checked, 0 when not.
+  QCheckBox* AddCheck(const QString& label, IntGetter get, IntSetter set);
+  // A colour swatch button that opens the colour dialog.
+  QToolButton* AddColor(const QString& label, std::function<COLORREF(const CDrawObject&)> get,
+                        std::function<void(CDrawObject&, COLORREF)> set);
+  // A text field, applied when editing finishes.
+  QLineEdit* AddText(const QString& label, std::function<std::string(const CDrawObject&)> get,
+                     std::function<void(CDrawObject&, const std::string&)> set);
+  // A push button running action.
+  QPushButton* AddButton(const QString& text, std::function<void()> action);
+  // Adds any widget as a row (label may be empty); refresh shows the shown object in it.
+  void AddRow(const QString& label, QWidget* widget, std::function<void(const CDrawObject&)> refresh = {});
+
+  // Asks the user for a colour starting at colour (with the program's swatches); false
+  // on Cancel.
+  bool AskColor(COLORREF* colour);
+
+ private:
+  MainWindow& m_main;
+  QPointer<DocumentWindow> m_window;
+  QFormLayout* m_form = nullptr;
+  std::vector<std::function<void(const CDrawObject&)>> m_refreshers;
+  bool m_refreshing = false;  // controls being set from the object change nothing
+};
+
+// The colour of a swatch button as a Qt colour, and back.
+QColor ToQColor(COLORREF colour);
+COLORREF FromQColor(const QColor& colour);
+
+}  // namespace tessel
