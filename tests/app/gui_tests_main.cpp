@@ -18,6 +18,20 @@ int RunDialogTests(int argc, char** argv);
 int RunFileDialogTests(int argc, char** argv);
 int RunPrintTests(int argc, char** argv);
 int RunDrawToolsTests(int argc, char** argv);
+// ---- property bars (look) ----
+
+// ---- property bars (effect) ----
+
+// ---- Bitmap menu ----
+
+// ---- export and script generator ----
+
+// ---- Quick Styles and object library windows ----
+
+// ---- Mutaflux, brushes and settings ----
+
+// ---- painting editor ----
+
 }  // namespace tessel
 
 namespace {
@@ -49,5 +63,19 @@ int main(int argc, char** argv) {
   failures += tessel::RunFileDialogTests(argc, argv);
   failures += tessel::RunPrintTests(argc, argv);
   failures += tessel::RunDrawToolsTests(argc, argv);
+  // ---- property bars (look) ----
+
+  // ---- property bars (effect) ----
+
+  // ---- Bitmap menu ----
+
+  // ---- export and script generator ----
+
+  // ---- Quick Styles and object library windows ----
+
+  // ---- Mutaflux, brushes and settings ----
+
+  // ---- painting editor ----
+
   return failures == 0 ? 0 : 1;
 }
