@@ -49,6 +49,20 @@ const std::vector<AppCommandInfo>& AppCommandTable() {
       // ---- property bars (show/hide each bar) ----
 
       // ---- Bitmap menu ----
+      {A::kBitmapSimpleSharpen, "bitmap.simple-sharpen", "Simple Sharpen", "Simple Sharpen", ""},
+      {A::kBitmapSharpenMore, "bitmap.sharpen-more", "Sharpen More", "Sharpen More", ""},
+      {A::kBitmapSoftBlur, "bitmap.soft-blur", "Soft Blur", "Soft Blur", ""},
+      {A::kBitmapGaussianBlur, "bitmap.gaussian-blur", "Gaussian Blur", "Gaussian Blur", ""},
+      {A::kBitmapGaussianSharpen, "bitmap.gaussian-sharpen", "Gaussian Sharpen", "Gaussian Sharpen", ""},
+      {A::kBitmapOilPainting, "bitmap.oil-painting", "Oil Painting", "Oil Painting", ""},
+      {A::kBitmapPopArt, "bitmap.pop-art", "Pop Art", "Pop Art", ""},
+      {A::kBitmapAutoLevel, "bitmap.auto-level", "Auto Level", "Auto Level", ""},
+      {A::kBitmapEnhancePhoto, "bitmap.enhance-photo", "Enhance Digital Photo", "Enhance Digital Photo", ""},
+      {A::kBitmapInvertAlpha, "bitmap.invert-alpha", "Invert Alpha", "Invert Alpha", ""},
+      {A::kBitmapBrightnessContrast, "bitmap.brightness-contrast", "Brightness and Contrast",
+       "Brightness and Contrast", ""},
+      {A::kBitmapHueSaturation, "bitmap.hue-saturation", "Hue && Saturation", "Hue & Saturation", ""},
+      {A::kBitmapTweak, "bitmap.tweak", "Tweak...", "Bitmap Color Tweak", ""},
 
       // ---- export and script generator ----
 
@@ -127,6 +141,10 @@ std::vector<MenuSpec> ArrangedMenus() {
       {"&Bitmap",
        {
            // ---- Bitmap menu ----
+           "bitmap.simple-sharpen", "bitmap.sharpen-more", "bitmap.soft-blur", "-", "bitmap.gaussian-blur",
+           "bitmap.gaussian-sharpen", "-", "bitmap.oil-painting", "bitmap.pop-art", "-", "bitmap.auto-level",
+           "bitmap.enhance-photo", "bitmap.invert-alpha", "-", "bitmap.brightness-contrast",
+           "bitmap.hue-saturation", "-", "bitmap.tweak",
        }},
       {"&Canvas",
        {"canvas.size-color", "-", "canvas.trim", "canvas.trim-padding", "canvas.crop", "-", ">&Blueprint",

@@ -48,6 +48,19 @@ enum class AppCommand {
   // ---- property bars (show/hide each bar) ----
 
   // ---- Bitmap menu ----
+  kBitmapSimpleSharpen,
+  kBitmapSharpenMore,
+  kBitmapSoftBlur,
+  kBitmapGaussianBlur,
+  kBitmapGaussianSharpen,
+  kBitmapOilPainting,
+  kBitmapPopArt,
+  kBitmapAutoLevel,
+  kBitmapEnhancePhoto,
+  kBitmapInvertAlpha,
+  kBitmapBrightnessContrast,
+  kBitmapHueSaturation,
+  kBitmapTweak,
 
   // ---- export and script generator ----
 

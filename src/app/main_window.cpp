@@ -22,6 +22,7 @@
 #include <QUrl>
 
 #include "app/app_icons.h"
+#include "app/bitmap_menu.h"
 #include "app/document_follower.h"
 #include "app/document_window.h"
 #include "app/layers_dock.h"
@@ -374,6 +375,19 @@ void MainWindow::Impl::OnAppCommand(AppCommand id) {
     // ---- property bars (commands) ----
 
     // ---- Bitmap menu (commands) ----
+    case A::kBitmapSimpleSharpen:
+    case A::kBitmapSharpenMore:
+    case A::kBitmapSoftBlur:
+    case A::kBitmapGaussianBlur:
+    case A::kBitmapGaussianSharpen:
+    case A::kBitmapOilPainting:
+    case A::kBitmapPopArt:
+    case A::kBitmapAutoLevel:
+    case A::kBitmapEnhancePhoto:
+    case A::kBitmapInvertAlpha:
+    case A::kBitmapBrightnessContrast:
+    case A::kBitmapHueSaturation:
+    case A::kBitmapTweak: RunBitmapCommand(&self, *window, id); break;
 
     // ---- export and script generator (commands) ----
 
@@ -413,6 +427,8 @@ void MainWindow::UpdateActions() {
     if (NeedsDocument(id)) action->setEnabled(view != nullptr);
   d.zoomCombo->setEnabled(view != nullptr);
   d.toolValueBar->Refresh();
+  // ---- Bitmap menu (enable) ----
+  UpdateBitmapMenu(*this);
 }
 
 DocumentWindow* MainWindow::ActiveWindow() const {

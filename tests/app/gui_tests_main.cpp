@@ -23,6 +23,7 @@ int RunDrawToolsTests(int argc, char** argv);
 // ---- property bars (effect) ----
 
 // ---- Bitmap menu ----
+int RunBitmapMenuTests(int argc, char** argv);
 
 // ---- export and script generator ----
 
@@ -68,6 +69,7 @@ int main(int argc, char** argv) {
   // ---- property bars (effect) ----
 
   // ---- Bitmap menu ----
+  failures += tessel::RunBitmapMenuTests(argc, argv);
 
   // ---- export and script generator ----
 
