@@ -126,11 +126,17 @@ bool RunBitmapCommand(QWidget* parent, DocumentWindow& window, AppCommand id) {
     }
     case Kind::kTweak: done = RunTweak(parent, object); break;
   }
+  const bool changed = !(object.m_layer == before);
+  if (changed && !done) {
+    // A cancelled dialog leaves nothing behind, not even the picture's fitting to an
+    // enlarged object.
+    object.m_layer = before.Clone();
+    object.RenderObject(false, nullptr);
+  }
   // Every change is a step of its own, so that undoing a later edit leaves it in place.
-  const bool changed = done && !(object.m_layer == before);
-  if (changed) window.Document().SaveUndo();
+  if (changed && done) window.Document().SaveUndo();
   repaint();
-  return changed;
+  return changed && done;
 }
 
 }  // namespace tessel

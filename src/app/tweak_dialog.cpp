@@ -59,9 +59,11 @@ TweakDialog::TweakDialog(QWidget* parent, const CDIBSection& picture)
 
   m_preview = new QLabel(this);
   m_preview->setObjectName("preview");
-  m_preview->setFixedSize(kTweakPreviewWidth, kTweakPreviewHeight);
-  m_preview->setAlignment(Qt::AlignCenter);
   m_preview->setFrameShape(QFrame::StyledPanel);
+  // The whole preview area inside the frame.
+  const int frame = 2 * m_preview->frameWidth();
+  m_preview->setFixedSize(kTweakPreviewWidth + frame, kTweakPreviewHeight + frame);
+  m_preview->setAlignment(Qt::AlignCenter);
 
   auto* random = new QPushButton("Random", this);
   random->setObjectName("random");

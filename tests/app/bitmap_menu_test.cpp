@@ -31,8 +31,9 @@
 namespace tessel {
 
 namespace {
-constexpr int kPictureWidth = 48;
-constexpr int kPictureHeight = 32;
+// Larger than the tweak preview, which shows it reduced.
+constexpr int kPictureWidth = 320;
+constexpr int kPictureHeight = 200;
 constexpr int kUndoLevels = 30;
 constexpr int kModalPollMs = 20;
 constexpr int kModalPolls = 250;  // five seconds for a dialog to open
@@ -49,10 +50,10 @@ CDIBSection TestPicture() {
   for (int y = 0; y < kPictureHeight; ++y) {
     uint8_t* p = picture.RowFromTop(y);
     for (int x = 0; x < kPictureWidth; ++x, p += 4) {
-      const int checker = ((x / 6 + y / 6) % 2) * 60;
-      p[0] = uint8_t(40 + x * 3 + checker);
-      p[1] = uint8_t(60 + y * 4);
-      p[2] = uint8_t(90 + (x + y) * 2 - checker / 2);
+      const int checker = ((x / 40 + y / 40) % 2) * 60;
+      p[0] = uint8_t(40 + x * 150 / kPictureWidth + checker);
+      p[1] = uint8_t(60 + y * 120 / kPictureHeight);
+      p[2] = uint8_t(60 + (x + y) * 160 / (kPictureWidth + kPictureHeight) + checker / 2);
       p[3] = uint8_t(y < 4 ? 128 : 255);
     }
   }
@@ -222,6 +223,8 @@ class BitmapMenuTest : public QObject {
         Named<QSlider>(dialog, "radius")->setValue(30);
         previewed = !(Picture() == before);
         Shot(dialog, sharpen ? "bitmap-gaussian-sharpen" : "bitmap-gaussian-blur");
+        QTest::qWait(50);  // the canvas shows the preview
+        Shot(*m_window, sharpen ? "bitmap-sharpen-canvas" : "bitmap-blur-canvas");
         dialog.reject();
       });
       Trigger(sharpen ? "bitmap.gaussian-sharpen" : "bitmap.gaussian-blur");
@@ -306,6 +309,24 @@ class BitmapMenuTest : public QObject {
       QVERIFY(!(Picture() == before));
     }
     QVERIFY(Picture() == before);
+  }
+
+  void enlargedObjectIsFittedByAChangeAndUntouchedByCancel() {
+    const CDIBSection before = Picture().Clone();
+    Object().m_width = kPictureWidth + 40;
+    Object().m_height = kPictureHeight + 20;
+    Object().RenderObject(false, nullptr);
+    Doc().ResetUndo();
+    for (const char* id : {"bitmap.gaussian-blur", "bitmap.tweak"}) {
+      WhenModal([](QDialog& dialog) { dialog.reject(); });
+      Trigger(id);
+      QVERIFY2(Picture() == before, id);
+      QCOMPARE(Steps(), size_t(0));
+    }
+    Trigger("bitmap.invert-alpha");
+    QCOMPARE(Picture().Width(), kPictureWidth + 40);
+    QCOMPARE(Picture().Height(), kPictureHeight + 20);
+    QCOMPARE(Steps(), size_t(1));
   }
 
   void tweakDialogListsEffectsRandomizesAndApplies() {
