@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QListWidget>
+#include <QPainter>
 #include <QVBoxLayout>
 #include <set>
 
@@ -18,6 +19,7 @@ namespace tessel {
 namespace {
 constexpr char kNone[] = "None.jpg";
 constexpr int kThumbSide = 64;
+constexpr int kGridRoom = 36;  // room for the name below and beside a thumbnail
 constexpr int kDialogWidth = 420;
 constexpr int kDialogHeight = 360;
 
@@ -26,6 +28,14 @@ QIcon Thumbnail(const QString& path) {
   if (!ReadImageFile(path.toStdString(), picture, nullptr)) return {};
   const QImage image = ImageFromDib(picture);
   return QIcon(QPixmap::fromImage(image.scaled(kThumbSide, kThumbSide, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+}
+
+// The picture of "no bump map": a flat white tile.
+QIcon FlatTile() {
+  QPixmap tile(kThumbSide, kThumbSide);
+  tile.fill(Qt::white);
+  QPainter(&tile).drawRect(0, 0, kThumbSide - 1, kThumbSide - 1);
+  return QIcon(tile);
 }
 
 QString FolderPath(const std::string& root) {
@@ -57,7 +67,8 @@ BumpMapDialog::BumpMapDialog(QWidget* parent, const QString& current) : QDialog(
   m_list->setIconSize(QSize(kThumbSide, kThumbSide));
   m_list->setResizeMode(QListView::Adjust);
   m_list->setMovement(QListView::Static);
-  m_list->addItem(kNone);
+  m_list->setGridSize(QSize(kThumbSide + kGridRoom, kThumbSide + kGridRoom));
+  m_list->addItem(new QListWidgetItem(FlatTile(), kNone));
   for (const QString& name : BumpMapFiles()) {
     const std::string path = App().Paths().Find(CTextureBank::FolderFor("BUM"), name.toStdString());
     m_list->addItem(new QListWidgetItem(Thumbnail(QString::fromStdString(path)), name));

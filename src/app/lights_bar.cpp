@@ -60,7 +60,9 @@ struct Material {
 };
 }  // namespace
 
-LightsBar::LightsBar(MainWindow& main) : PropertyBar("Lights & Material", "lightsBar", main), m_main(main) {
+// The title is also the text of the bar's tab, where an ampersand would mark a
+// mnemonic while the title bar shows it as it is: "and" reads the same in both.
+LightsBar::LightsBar(MainWindow& main) : PropertyBar("Lights and Material", "lightsBar", main), m_main(main) {
   AddCheck("Enable Lights && Material", [](const CDrawObject& o) { return o.m_lightsOn != 0 ? 1 : 0; },
            [](CDrawObject& o, int v) { o.m_lightsOn = v; })
       ->setObjectName("lightsOn");
@@ -71,7 +73,9 @@ LightsBar::LightsBar(MainWindow& main) : PropertyBar("Lights & Material", "light
     kinds[type] = Button(CLightSet::TypeName(type), kindNames[type]);
     connect(kinds[type], &QPushButton::clicked, this, [this, type] { AddLight(type); });
   }
-  AddRow(QString(), Row({kinds[0], kinds[1], kinds[2], kinds[3]}));
+  // Two rows of two keep the bar narrow.
+  AddRow(QString(), Row({kinds[0], kinds[1]}));
+  AddRow(QString(), Row({kinds[2], kinds[3]}));
 
   m_lights = new QListWidget;
   m_lights->setObjectName("lightList");

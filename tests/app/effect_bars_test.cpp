@@ -8,6 +8,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDockWidget>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,6 +45,7 @@ constexpr int kUndoRoom = 30;
 void Shot(QWidget* widget, const char* name) {
   const QString dir = qEnvironmentVariable("TESSEL_GUI_SHOTS");
   if (dir.isEmpty()) return;
+  if (auto* dock = qobject_cast<QDockWidget*>(widget)) dock->raise();  // the front tab
   QTest::qWait(50);
   widget->grab().save(dir + "/" + name + ".png");
 }
