@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QToolButton>
 
@@ -27,6 +28,7 @@ constexpr int kHundredths = 100;
 constexpr int kTenths = 10;
 constexpr int kMaxFactorSteps = 200;      // ambient, diffuse, specular: 0 .. 2.0
 constexpr int kMaxShininess = 200;
+constexpr int kMaxIntensitySteps = 200;   // a light's intensity: 0 .. 2.0
 constexpr int kMaxReflectionSteps = 100;  // 0 .. 1.0
 constexpr int kMinReliefTenths = 10;      // the relief is used at 1.0 or more
 constexpr int kMaxReliefTenths = 200;
@@ -79,9 +81,9 @@ LightsBar::LightsBar(MainWindow& main) : PropertyBar("Lights and Material", "lig
 
   m_lights = new QListWidget;
   m_lights->setObjectName("lightList");
-  m_lights->setMaximumHeight(m_lights->sizeHintForRow(0) > 0 ? m_lights->sizeHintForRow(0) * kLightListRows
-                                                               : fontMetrics().height() * (kLightListRows + 1));
+  m_lights->setMaximumHeight(fontMetrics().height() * (kLightListRows + 1));
   AddRow(QString(), m_lights, [this](const CDrawObject& o) {
+    const QSignalBlocker quiet(m_lights);  // rebuilding is no choice of the user
     const int keep = m_lights->currentRow();
     m_lights->clear();
     int number = 0;
@@ -91,6 +93,23 @@ LightsBar::LightsBar(MainWindow& main) : PropertyBar("Lights and Material", "lig
     const int row = keep >= 0 && keep < m_lights->count() ? keep : fallback;
     if (row < m_lights->count()) m_lights->setCurrentRow(row);
   });
+
+  // The light chosen in the list shows its intensity below.
+  connect(m_lights, &QListWidget::currentRowChanged, this, [this] { Refresh(); });
+  AddSlider("Intensity", 0, kMaxIntensitySteps,
+            [this](const CDrawObject& o) {
+              const int row = m_lights->currentRow();
+              const auto& lights = o.m_lights.m_lights;
+              return row >= 0 && row < int(lights.size())
+                         ? SliderSteps(lights[size_t(row)].intensity, kHundredths, kMaxIntensitySteps)
+                         : 0;
+            },
+            [this](CDrawObject& o, int v) {
+              const int row = m_lights->currentRow();
+              auto& lights = o.m_lights.m_lights;
+              if (row >= 0 && row < int(lights.size())) lights[size_t(row)].intensity = double(v) / kHundredths;
+            })
+      ->setObjectName("lightIntensity");
 
   auto* remove = Button("Delete", "deleteLight");
   connect(remove, &QPushButton::clicked, this, [this] { DeleteSelectedLight(); });

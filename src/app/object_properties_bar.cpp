@@ -75,20 +75,25 @@ ObjectPropertiesBar::ObjectPropertiesBar(MainWindow& main) : PropertyBar("Object
   AddSlider("Line Width", 1, kMaxLineWidth, [](const CDrawObject& o) { return o.m_lineWidth; },
             [](CDrawObject& o, int v) { o.m_lineWidth = v; })
       ->setObjectName("lineWidth");
-  AddCombo("Combine Mode", {"XOR", "Union"}, [](const CDrawObject& o) { return o.m_layerFlag != 0 ? 1 : 0; },
-           [](CDrawObject& o, int v) { o.m_layerFlag = v; })
-      ->setObjectName("combineMode");
-  AddText("Name", [](const CDrawObject& o) { return o.m_name; },
-          [](CDrawObject& o, const std::string& name) { o.m_name = name; })
-      ->setObjectName("objectName");
+  m_combineMode = AddCombo("Combine Mode", {"XOR", "Union"},
+                           [](const CDrawObject& o) { return o.m_layerFlag != 0 ? 1 : 0; },
+                           [](CDrawObject& o, int v) { o.m_layerFlag = v; });
+  m_combineMode->setObjectName("combineMode");
+  m_name = AddText("Name", [](const CDrawObject& o) { return o.m_name; },
+                   [](CDrawObject& o, const std::string& name) { o.m_name = name; });
+  m_name->setObjectName("objectName");
   m_multimedia = AddButton("Multimedia Extension", [this] { EditMultimedia(); });
   m_multimedia->setObjectName("multimedia");
 }
 
 void ObjectPropertiesBar::Refresh() {
   PropertyBar::Refresh();
-  // Frames belong to objects; new objects start without them.
-  m_multimedia->setEnabled(View() && View()->LookTarget());
+  // New objects take neither a combine mode nor a name from the bars (each creator
+  // names its object) nor frames: these belong to selected objects only.
+  const bool selection = View() && View()->LookTarget();
+  for (QWidget* w : {static_cast<QWidget*>(m_combineMode), static_cast<QWidget*>(m_name),
+                     static_cast<QWidget*>(m_multimedia)})
+    w->setEnabled(selection);
 }
 
 void ObjectPropertiesBar::EditMultimedia() {

@@ -8,6 +8,8 @@
 #include "app/document_window.h"  // PropertyBar::Window() converts a QPointer of it
 #include "app/property_bar.h"
 
+class QComboBox;
+class QLineEdit;
 class QPushButton;
 
 namespace tessel {
@@ -30,6 +32,8 @@ class ObjectPropertiesBar : public PropertyBar {
   void ApplyMultimedia(const MultimediaFrames& frames);
 
  private:
+  QComboBox* m_combineMode = nullptr;
+  QLineEdit* m_name = nullptr;
   QPushButton* m_multimedia = nullptr;
 };
 

@@ -220,6 +220,14 @@ class EffectBarsTest : public QObject {
     QCOMPARE(bar->LightList()->item(1)->text(), QString("Point 2"));
     Expect([&] { Control<QPushButton>(bar, "addDistant")->click(); });
     QCOMPARE(Types(), (std::vector<int>{CLight::kAmbient, CLight::kPoint, CLight::kDistant}));
+    // The intensity slider follows the light chosen in the list.
+    Expect([&] { Control<QSlider>(bar, "lightIntensity")->setValue(40); });
+    QCOMPARE(m_object->m_lights.m_lights[2].intensity, 0.4);
+    bar->LightList()->setCurrentRow(0);
+    QCOMPARE(Control<QSlider>(bar, "lightIntensity")->value(), 100);
+    Expect([&] { Control<QSlider>(bar, "lightIntensity")->setValue(150); });
+    QCOMPARE(m_object->m_lights.m_lights[0].intensity, 1.5);
+    QCOMPARE(m_object->m_lights.m_lights[2].intensity, 0.4);
 
     Expect([&] { bar->SetBumpMap("Ripples.png"); });
     QCOMPARE(m_object->m_bumpName, std::string("Ripples.png"));
@@ -350,8 +358,11 @@ class EffectBarsTest : public QObject {
     QCOMPARE(look.m_antiAlias, 2);
     QCOMPARE(Doc().m_undoList.size(), steps);
     QCOMPARE(m_object->m_effect, 0);  // the object that was selected keeps its look
-    // Frames and environment pictures belong to objects only.
-    QVERIFY(!Control<QPushButton>(Bar<ObjectPropertiesBar>("objectPropertiesBar"), "multimedia")->isEnabled());
+    // Frames, environment pictures, names and combine modes belong to objects only.
+    auto* objectBar = Bar<ObjectPropertiesBar>("objectPropertiesBar");
+    QVERIFY(!Control<QPushButton>(objectBar, "multimedia")->isEnabled());
+    QVERIFY(!Control<QLineEdit>(objectBar, "objectName")->isEnabled());
+    QVERIFY(!Control<QComboBox>(objectBar, "combineMode")->isEnabled());
     QVERIFY(!Control<QPushButton>(Bar<LightsBar>("lightsBar"), "loadEnvironment")->isEnabled());
   }
 
