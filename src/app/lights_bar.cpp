@@ -68,7 +68,12 @@ LightsBar::LightsBar(MainWindow& main) : PropertyBar("Lights and Material", "lig
   AddCheck("Enable Lights && Material", [](const CDrawObject& o) { return o.m_lightsOn != 0 ? 1 : 0; },
            [](CDrawObject& o, int v) { o.m_lightsOn = v; })
       ->setObjectName("lightsOn");
+  AddLightControls();
+  AddBumpControls();
+  AddMaterialControls();
+}
 
+void LightsBar::AddLightControls() {
   QPushButton* kinds[4];
   const char* kindNames[4] = {"addAmbient", "addDistant", "addPoint", "addSpot"};
   for (int type = CLight::kAmbient; type <= CLight::kSpot; ++type) {
@@ -121,7 +126,9 @@ LightsBar::LightsBar(MainWindow& main) : PropertyBar("Lights and Material", "lig
     m_main.NotifyEdited(false);
   });
   AddRow(QString(), Row({remove, aim}));
+}
 
+void LightsBar::AddBumpControls() {
   auto* bump = Button("BUMP", "bumpMap");
   m_bumpName = new QLabel;
   m_bumpName->setObjectName("bumpName");
@@ -147,7 +154,9 @@ LightsBar::LightsBar(MainWindow& main) : PropertyBar("Lights and Material", "lig
   connect(unload, &QPushButton::clicked, this, [this] { RemoveEnvironment(); });
   m_environmentButtons = Row({load, unload});
   AddRow("Environment", m_environmentButtons);
+}
 
+void LightsBar::AddMaterialControls() {
   static const Material kMaterial[] = {
       {"Relief", "relief", &CLightSet::m_relief, kTenths, kMinReliefTenths, kMaxReliefTenths},
       {"Ambient", "ambient", &CLightSet::m_ambient, kHundredths, 0, kMaxFactorSteps},

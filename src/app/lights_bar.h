@@ -39,6 +39,11 @@ class LightsBar : public PropertyBar {
   QListWidget* LightList() const { return m_lights; }
 
  private:
+  // The rows of the bar: the light list with its buttons and the intensity of the
+  // chosen light; the bump map and the environment picture; the material.
+  void AddLightControls();
+  void AddBumpControls();
+  void AddMaterialControls();
   // The selected objects: the current one, else the multi-selection.
   std::vector<CDrawObject*> Selected() const;
   // Applies change to the environment picture of every selected object, then edit as
