@@ -48,6 +48,12 @@ const std::vector<AppCommandInfo>& AppCommandTable() {
 
       // ---- property bars (show/hide each bar) ----
 
+      {A::kShowEffectBar, "view.effect-bar", "&Effect", "Show or hide the Effect bar", ""},
+      {A::kShowOutlineBar, "view.outline-bar", "O&utline", "Show or hide the Outline bar", ""},
+      {A::kShowLightsBar, "view.lights-bar", "&Lights && Material", "Show or hide the Lights & Material bar", ""},
+      {A::kShowObjectPropertiesBar, "view.object-properties-bar", "O&bject Properties",
+       "Show or hide the Object properties bar", ""},
+
       // ---- Bitmap menu ----
       {A::kBitmapSimpleSharpen, "bitmap.simple-sharpen", "Simple Sharpen", "Simple Sharpen", ""},
       {A::kBitmapSharpenMore, "bitmap.sharpen-more", "Sharpen More", "Sharpen More", ""},
@@ -160,6 +166,8 @@ std::vector<MenuSpec> ArrangedMenus() {
         "view.zoom-600", "view.zoom-800", "<", "-", "view.render-full", "view.render-lenses-off",
         "view.render-wireframe", "-", "view.mate-borders", "view.onion-skin-top",
         // ---- property bars (View menu) ----
+
+        "-", "view.effect-bar", "view.outline-bar", "view.lights-bar", "view.object-properties-bar",
 
         // ---- Quick Styles and object library windows (View menu) ----
 

@@ -47,6 +47,11 @@ enum class AppCommand {
 
   // ---- property bars (show/hide each bar) ----
 
+  kShowEffectBar,
+  kShowOutlineBar,
+  kShowLightsBar,
+  kShowObjectPropertiesBar,
+
   // ---- Bitmap menu ----
   kBitmapSimpleSharpen,
   kBitmapSharpenMore,

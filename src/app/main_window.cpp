@@ -89,6 +89,11 @@ bool NeedsDocument(AppCommand c) {
     case A::kAbout: return false;
     // ---- property bars (commands without a document) ----
 
+    case A::kShowEffectBar:
+    case A::kShowOutlineBar:
+    case A::kShowLightsBar:
+    case A::kShowObjectPropertiesBar: return false;
+
     // ---- Quick Styles and object library windows (commands without a document) ----
 
     // ---- Mutaflux, brushes and settings (commands without a document) ----
@@ -123,6 +128,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_impl(std::make_
   connect(d.layers, &LayersDock::edited, this, [&d] { d.AfterEdit(false); });
 
   // ---- property bars (install) ----
+
+  d.InstallEffectBars();
 
   // ---- Bitmap menu (install) ----
 
@@ -373,6 +380,11 @@ void MainWindow::Impl::OnAppCommand(AppCommand id) {
     case A::kAbout: ShowAbout(); break;
 
     // ---- property bars (commands) ----
+
+    case A::kShowEffectBar:
+    case A::kShowOutlineBar:
+    case A::kShowLightsBar:
+    case A::kShowObjectPropertiesBar: ToggleEffectBar(id); break;
 
     // ---- Bitmap menu (commands) ----
     case A::kBitmapSimpleSharpen:

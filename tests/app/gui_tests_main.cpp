@@ -22,6 +22,8 @@ int RunDrawToolsTests(int argc, char** argv);
 
 // ---- property bars (effect) ----
 
+int RunEffectBarsTests(int argc, char** argv);
+
 // ---- Bitmap menu ----
 int RunBitmapMenuTests(int argc, char** argv);
 
@@ -67,6 +69,8 @@ int main(int argc, char** argv) {
   // ---- property bars (look) ----
 
   // ---- property bars (effect) ----
+
+  failures += tessel::RunEffectBarsTests(argc, argv);
 
   // ---- Bitmap menu ----
   failures += tessel::RunBitmapMenuTests(argc, argv);
