@@ -54,6 +54,7 @@ enum class AppCommand {
   // ---- Quick Styles and object library windows ----
 
   // ---- Mutaflux, brushes and settings ----
+  kBrushLibrary,
 
   // ---- painting editor ----
 
