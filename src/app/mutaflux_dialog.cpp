@@ -171,9 +171,10 @@ void MutafluxDialog::AskAndCreateGroup() {
 }
 
 void MutafluxDialog::RemoveMutaflux() {
-  // "Remove" closes as OK does (library saved and remembered), with Mutaflux off.
-  m_model->Ok();
-  m_outcome = CMutafluxDialogModel::Remove();
+  // "Remove" closes as OK does (library saved and remembered, the pattern's words kept
+  // for a later switch-on) with Mutaflux off.
+  m_outcome = m_model->Ok();
+  m_outcome.storedGene = CMutafluxDialogModel::Remove().storedGene;
   QDialog::accept();
 }
 

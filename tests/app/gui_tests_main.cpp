@@ -29,6 +29,8 @@ int RunDrawToolsTests(int argc, char** argv);
 // ---- Quick Styles and object library windows ----
 
 // ---- Mutaflux, brushes and settings ----
+int RunMutafluxDialogTests(int argc, char** argv);
+int RunBrushWindowsTests(int argc, char** argv);
 
 // ---- painting editor ----
 
@@ -74,6 +76,8 @@ int main(int argc, char** argv) {
   // ---- Quick Styles and object library windows ----
 
   // ---- Mutaflux, brushes and settings ----
+  failures += tessel::RunMutafluxDialogTests(argc, argv);
+  failures += tessel::RunBrushWindowsTests(argc, argv);
 
   // ---- painting editor ----
 
