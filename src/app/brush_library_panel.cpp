@@ -20,7 +20,9 @@ namespace tessel {
 namespace {
 constexpr int kListMinWidth = 180;
 constexpr int kListMinHeight = 220;
-constexpr int kCellPadding = 28;
+// Room around each preview for its name, wrapped onto two lines.
+constexpr int kCellWidthPadding = 44;
+constexpr int kCellHeightPadding = 36;
 
 // "Brushes (*.brs)|*.brs||" in Qt's filter form, "Brushes (*.brs)".
 QString QtFilter(const char* filter) {
@@ -47,7 +49,8 @@ BrushLibraryPanel::BrushLibraryPanel(QWidget* parent) : QWidget(parent) {
   m_list->setObjectName(QStringLiteral("brushList"));
   m_list->setViewMode(QListView::IconMode);
   m_list->setIconSize(QSize(kLibraryPreviewSide, kLibraryPreviewSide));
-  m_list->setGridSize(QSize(kLibraryPreviewSide + kCellPadding, kLibraryPreviewSide + kCellPadding));
+  m_list->setGridSize(QSize(kLibraryPreviewSide + kCellWidthPadding, kLibraryPreviewSide + kCellHeightPadding));
+  m_list->setWordWrap(true);
   m_list->setResizeMode(QListView::Adjust);
   m_list->setMovement(QListView::Static);
   m_list->setMinimumSize(kListMinWidth, kListMinHeight);

@@ -1,6 +1,7 @@
 // The "Brush Properties" dialog, the brush library window and the additions to
 // "General Settings" (tablet line, light and dark style), driven through their widgets.
 #include <QCheckBox>
+#include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -21,6 +22,7 @@
 #include "app/brush_library_panel.h"
 #include "app/brush_properties_dialog.h"
 #include "app/document_dialogs.h"
+#include "app/main_window.h"
 #include "app/tablet_status.h"
 #include "mutaflux_test_support.h"
 #include "paint/painting_state.h"
@@ -165,6 +167,17 @@ class BrushWindowsTest : public QObject {
     QVERIFY(!panel.OpenLibrary(QStringLiteral("absent")));
     QCOMPARE(libraries->currentText(), QStringLiteral("Nature"));
     AppPaintingState().m_paintColour = 0;
+  }
+
+  void brushLibraryCommandShowsTheDockWithoutADocument() {
+    MainWindow window;
+    auto* dock = window.findChild<BrushLibraryDock*>(QStringLiteral("brushLibraryDock"));
+    QVERIFY(dock);
+    QVERIFY(dock->isHidden());
+    QAction* show = window.Action(QStringLiteral("edit.brush-library"));
+    QVERIFY(show && show->isEnabled());
+    show->trigger();
+    QVERIFY(!dock->isHidden());
   }
 
   void editingALibraryBrushStoresTheLibraryOnlyOnOk() {
