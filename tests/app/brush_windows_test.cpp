@@ -140,6 +140,32 @@ class BrushWindowsTest : public QObject {
     QVERIFY(Field<QPushButton>(d, "previewLoad")->isEnabled());
   }
 
+  void imageHoseSettingsSetTheModeAndTheFirstFrame() {
+    guitest::ScratchContext scratch;
+    CBrush brush;
+    brush.m_tipKind = kTipImageHose;
+    brush.Build(kDialogPreviewSide);
+    BrushPropertiesDialog d(nullptr, brush);
+    // The hose settings open over the properties dialog, which is not modal here.
+    std::function<void()> answer = [&answer] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (!modal || modal->objectName() != QStringLiteral("imageHoseDialog")) {
+        QTimer::singleShot(0, answer);
+        return;
+      }
+      QCOMPARE(Field<QLabel>(*modal, "frameCount")->text(), QStringLiteral("0 frames"));
+      Field<QComboBox>(*modal, "hoseMode")->setCurrentText(QStringLiteral("Directional"));
+      Press(*static_cast<QDialog*>(modal), QDialogButtonBox::Ok);
+    };
+    QTimer::singleShot(0, answer);
+    Field<QPushButton>(d, "load")->click();
+    QCOMPARE(d.Brush().m_hoseMode, int(kHoseDirectional));
+    // Without frames the dab is an empty 40 x 40 first frame.
+    QCOMPARE(d.Brush().m_dab.Width(), 40);
+    QCOMPARE(d.Brush().m_dab.Height(), 40);
+    QCOMPARE(Field<QLabel>(d, "dabSize")->text(), QStringLiteral("(40,40)"));
+  }
+
   void choosingABrushInTheLibrarySetsTheCurrentBrush() {
     guitest::ScratchContext scratch(QStringLiteral(TESSEL_DATA_DIR));
     BrushLibraryPanel panel;
