@@ -164,7 +164,8 @@ void BrushPropertiesDialog::BuildSizeGroup(QGridLayout* grid) {
   m_sizeSlider->setValue(m_size->value());
   m_blurSlider->setValue(std::clamp(int(std::lround(m_brush.m_blur / kBlurStep)), 0, kMaxBlurSteps));
   m_blur->setValue(m_blurSlider->value() * kBlurStep);
-  m_spacing->setValue(std::clamp(int(std::lround(m_brush.m_spacing / kPercent)), kMinSpacingPercent, kMaxSpacingPercent));
+  const int percent = int(std::lround(m_brush.m_spacing / kPercent));
+  m_spacing->setValue(std::clamp(percent, kMinSpacingPercent, kMaxSpacingPercent));
   m_spacingSlider->setValue(m_spacing->value());
   m_spacingEnabled->setChecked(m_brush.m_spacingEnabled != 0);
 

@@ -66,7 +66,8 @@ class MutafluxDialogTest : public QObject {
       ClickVariant(dialog, pick);
       QVERIFY(Same(dialog.Model().Breeder().Current(), before[size_t(pick)]));
       const std::vector<CMutafluxPattern> after = Variants(dialog);
-      for (int i = 0; i < B::kVariantCount; ++i) QVERIFY2(Same(after[size_t(i)], before[size_t(i)]), "a variant changed");
+      for (int i = 0; i < B::kVariantCount; ++i)
+        QVERIFY2(Same(after[size_t(i)], before[size_t(i)]), "a variant changed");
     }
     guitest::SaveShot(dialog, "mutaflux-dialog");
   }
