@@ -75,6 +75,7 @@ const std::vector<AppCommandInfo>& AppCommandTable() {
       // ---- Quick Styles and object library windows ----
 
       // ---- Mutaflux, brushes and settings ----
+      {A::kBrushLibrary, "edit.brush-library", "&Brush Library", "Brush Library", ""},
 
       // ---- painting editor ----
 
@@ -133,6 +134,7 @@ std::vector<MenuSpec> ArrangedMenus() {
         "edit.delete", "-", "edit.select-all", "-", "edit.snap-grid", "edit.snap-guidelines", "edit.guidelines",
         "-", "edit.general-settings",
         // ---- Mutaflux, brushes and settings (Edit menu) ----
+        "edit.brush-library",
        }},
       {"&Object",
        {"object.bring-to-front", "object.send-to-back", "object.bring-forward", "object.send-backward", "-",

@@ -72,6 +72,7 @@ enum class AppCommand {
   // ---- Quick Styles and object library windows ----
 
   // ---- Mutaflux, brushes and settings ----
+  kBrushLibrary,
 
   // ---- painting editor ----
 

@@ -11,6 +11,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -77,7 +78,8 @@ class ProductionNotesDialog : public QDialog {
 };
 
 // "General Settings": "padding", "embedTextures", "defWidth", "defHeight", "backup",
-// "undo", "skin", "tablet". doc may be null.
+// "undo", "skin", "tablet", "tabletInfo" (the tablet found), "theme" (Light or Dark).
+// doc may be null.
 class GeneralSettingsDialog : public QDialog {
   Q_OBJECT
  public:
@@ -94,6 +96,8 @@ class GeneralSettingsDialog : public QDialog {
   QSpinBox* m_undo;
   QComboBox* m_skin;
   QCheckBox* m_tablet;
+  QLabel* m_tabletInfo;
+  QComboBox* m_theme;
 };
 
 // Helpers shared by the dialogs.

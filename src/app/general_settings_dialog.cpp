@@ -4,12 +4,17 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFormLayout>
+#include <QLabel>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "app/app_painting_state.h"
+#include "app/app_style.h"
 #include "app/document_dialogs.h"
+#include "app/tablet_status.h"
 #include "base/app_context.h"
 #include "document/vellum_doc.h"
+#include "paint/pressure_source.h"
 #include "view/general_settings.h"
 
 namespace tessel {
@@ -60,11 +65,23 @@ GeneralSettingsDialog::GeneralSettingsDialog(QWidget* parent, CVellumDoc* doc) :
   form->addRow(QStringLiteral("Backup every (minutes):"), m_backup);
   form->addRow(QStringLiteral("Undo levels:"), m_undo);
   form->addRow(QStringLiteral("Skin:"), m_skin);
+  m_theme = new QComboBox(this);
+  m_theme->setObjectName(QStringLiteral("theme"));
+  m_theme->addItems({QStringLiteral("Light"), QStringLiteral("Dark")});
+  m_theme->setCurrentIndex(LoadAppTheme(App().Profile()) == AppTheme::kDark ? 1 : 0);
+  form->addRow(QStringLiteral("Style:"), m_theme);
   layout->addLayout(form);
   m_embedTextures = MakeCheck(this, "embedTextures", QStringLiteral("Store textures in the project file"), s.embedTextures);
   m_tablet = MakeCheck(this, "tablet", QStringLiteral("Enable Pressure Sensitive Brushes"), s.tablet);
   layout->addWidget(m_embedTextures);
   layout->addWidget(m_tablet);
+  // Which tablet the window system reports; without one the switch could only be ticked
+  // in vain.
+  const std::string tabletText = TabletStatusText();
+  m_tabletInfo = new QLabel(QString::fromStdString(tabletText), this);
+  m_tabletInfo->setObjectName(QStringLiteral("tabletInfo"));
+  m_tablet->setEnabled(TabletCheckboxEnabled(tabletText));
+  layout->addWidget(m_tabletInfo);
   AddOkCancel(*this);
 }
 
@@ -79,8 +96,12 @@ void GeneralSettingsDialog::accept() {
   s.skin = m_skin->currentText().toStdString();
   s.tablet = m_tablet->isChecked();
   s.Clamp();
-  if (!SaveGeneralSettings(App().Profile(), s)) ShowRefusal("The settings could not be saved.");
+  const AppTheme theme = m_theme->currentIndex() == 1 ? AppTheme::kDark : AppTheme::kLight;
+  const bool saved = SaveGeneralSettings(App().Profile(), s);
+  if (!(SaveAppTheme(App().Profile(), theme) && saved)) ShowRefusal("The settings could not be saved.");
   if (m_doc) m_doc->m_undoLevels = s.undoLevels;
+  ApplyTabletSetting(s.tablet);
+  ApplyAppTheme(theme);
   QDialog::accept();
 }
 

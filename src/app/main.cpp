@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/app_commands.h"
+#include "app/app_style.h"
 #include "app/main_window.h"
 #include "app/qt_messages.h"
 #include "app/shell.h"
@@ -66,6 +67,7 @@ int main(int argc, char** argv) {
 
   tessel::CAppContext context(std::make_unique<tessel::CProfile>(tessel::CProfile::DefaultPath()),
                               std::make_unique<tessel::CQtMessages>(), tessel::AppPaths::FromEnvironment(ExeDir()));
+  tessel::ApplyAppTheme(tessel::LoadAppTheme(context.Profile()));
   tessel::MainWindow* window = nullptr;
   const bool first = tessel::ClaimSingleInstance(files, [&window](const QStringList& handed) {
     if (!window) return;

@@ -23,6 +23,7 @@
 
 #include "app/app_icons.h"
 #include "app/bitmap_menu.h"
+#include "app/brush_library_panel.h"
 #include "app/document_follower.h"
 #include "app/document_window.h"
 #include "app/layers_dock.h"
@@ -97,6 +98,7 @@ bool NeedsDocument(AppCommand c) {
     // ---- Quick Styles and object library windows (commands without a document) ----
 
     // ---- Mutaflux, brushes and settings (commands without a document) ----
+    case A::kBrushLibrary: return false;
 
     default: return true;
   }
@@ -138,6 +140,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_impl(std::make_
   // ---- Quick Styles and object library windows (install) ----
 
   // ---- Mutaflux, brushes and settings (install) ----
+  d.brushLibrary = InstallBrushLibrary(*this);
 
   // ---- painting editor (install) ----
 
@@ -406,6 +409,7 @@ void MainWindow::Impl::OnAppCommand(AppCommand id) {
     // ---- Quick Styles and object library windows (commands) ----
 
     // ---- Mutaflux, brushes and settings (commands) ----
+    case A::kBrushLibrary: ShowBrushLibrary(*brushLibrary); break;
 
     // ---- painting editor (commands) ----
 

@@ -20,6 +20,7 @@ class QMenu;
 class QProgressBar;
 
 namespace tessel {
+class BrushLibraryDock;
 class IDocumentFollower;
 class ToolValueBar;
 }
@@ -87,6 +88,7 @@ struct MainWindow::Impl {
   // ---- Quick Styles and object library windows ----
 
   // ---- Mutaflux, brushes and settings ----
+  BrushLibraryDock* brushLibrary = nullptr;
 
   // ---- painting editor ----
 

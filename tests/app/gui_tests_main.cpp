@@ -32,6 +32,8 @@ int RunBitmapMenuTests(int argc, char** argv);
 // ---- Quick Styles and object library windows ----
 
 // ---- Mutaflux, brushes and settings ----
+int RunMutafluxDialogTests(int argc, char** argv);
+int RunBrushWindowsTests(int argc, char** argv);
 
 // ---- painting editor ----
 
@@ -80,6 +82,8 @@ int main(int argc, char** argv) {
   // ---- Quick Styles and object library windows ----
 
   // ---- Mutaflux, brushes and settings ----
+  failures += tessel::RunMutafluxDialogTests(argc, argv);
+  failures += tessel::RunBrushWindowsTests(argc, argv);
 
   // ---- painting editor ----
 
