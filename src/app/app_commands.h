@@ -50,6 +50,7 @@ enum class AppCommand {
   // ---- Bitmap menu ----
 
   // ---- export and script generator ----
+  kScriptGenerator,
 
   // ---- Quick Styles and object library windows ----
 

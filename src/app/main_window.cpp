@@ -376,6 +376,7 @@ void MainWindow::Impl::OnAppCommand(AppCommand id) {
     // ---- Bitmap menu (commands) ----
 
     // ---- export and script generator (commands) ----
+    case A::kScriptGenerator: RunScriptGenerator(*window); break;
 
     // ---- Quick Styles and object library windows (commands) ----
 

@@ -25,6 +25,7 @@ int RunDrawToolsTests(int argc, char** argv);
 // ---- Bitmap menu ----
 
 // ---- export and script generator ----
+int RunExportDialogTests(int argc, char** argv);
 
 // ---- Quick Styles and object library windows ----
 
@@ -70,6 +71,7 @@ int main(int argc, char** argv) {
   // ---- Bitmap menu ----
 
   // ---- export and script generator ----
+  failures += tessel::RunExportDialogTests(argc, argv);
 
   // ---- Quick Styles and object library windows ----
 
