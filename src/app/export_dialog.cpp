@@ -183,8 +183,7 @@ void ExportDialog::ShowControlsForType() {
   const bool reduced = m_type == int(ExportType::kBmp) || m_type == int(ExportType::kPng) ||
                        (module && m_moduleSaveType == 0);
   m_jpegOptions->setVisible(IsJpegType(m_type));
-  m_colorsGroup->setVisible(reduced);
-  m_ditherGroup->setVisible(reduced);
+  m_colorsGroup->parentWidget()->setVisible(reduced);  // the row that holds both groups
   const bool raster = !IsLayeredType(m_type);
   m_resizeGroup->setEnabled(raster);
   m_sharpen->setEnabled(raster);

@@ -32,8 +32,10 @@ constexpr double kMaxPercent = 150.0;
 constexpr double kSpinLowPercent = 10.0;  // the spin buttons step between 10 and 100
 constexpr double kSpinHighPercent = 100.0;
 constexpr int kPreviewWidth = 420;
-constexpr int kPreviewHeight = 340;
+constexpr int kPreviewHeight = 320;
 constexpr int kBackgroundEditWidth = 70;
+constexpr int kLabelMargin = 3;
+constexpr int kInfoLines = 3;
 const char* const kPresets[] = {"100%", "75%", "50%", "25%"};
 const char* const kFilters[] = {"Box", "Bilinear", "Bicubic", "Hamming", "Blackman"};
 
@@ -116,7 +118,10 @@ QGroupBox* ExportDialog::BuildResizeGroup() {
   }
   m_widthPercentLabel = Named(new QLabel("%"), "widthPercentLabel");
   m_heightPercentLabel = Named(new QLabel("%"), "heightPercentLabel");
-  for (QLabel* label : {m_widthPercentLabel, m_heightPercentLabel}) label->setAutoFillBackground(true);
+  for (QLabel* label : {m_widthPercentLabel, m_heightPercentLabel}) {
+    label->setAutoFillBackground(true);
+    label->setMargin(kLabelMargin);
+  }
   m_preset = Named(new QComboBox, "preset");
   for (const char* p : kPresets) m_preset->addItem(p);
   m_resampling = Named(new QComboBox, "resampling");
@@ -126,10 +131,16 @@ QGroupBox* ExportDialog::BuildResizeGroup() {
   grid->addWidget(new QLabel("H"), 0, 2);
   grid->addWidget(m_height, 0, 3);
   grid->addWidget(m_aspect, 0, 4);
-  grid->addWidget(m_widthPercent, 1, 1);
-  grid->addWidget(m_widthPercentLabel, 1, 0);
-  grid->addWidget(m_heightPercent, 1, 3);
-  grid->addWidget(m_heightPercentLabel, 1, 2);
+  // Each per-cent field sits under its pixel field with its "%" label after it.
+  auto percentCell = [](QDoubleSpinBox* box, QLabel* label) {
+    auto* cell = new QHBoxLayout;
+    cell->setSpacing(2);
+    cell->addWidget(box, 1);
+    cell->addWidget(label);
+    return cell;
+  };
+  grid->addLayout(percentCell(m_widthPercent, m_widthPercentLabel), 1, 1);
+  grid->addLayout(percentCell(m_heightPercent, m_heightPercentLabel), 1, 3);
   grid->addWidget(m_preset, 1, 4);
   grid->addWidget(new QLabel("Resampling:"), 2, 0, 1, 2);
   grid->addWidget(m_resampling, 2, 2, 1, 3);
@@ -240,6 +251,9 @@ QWidget* ExportDialog::BuildPreviewColumn() {
   m_sizeLabel = Named(new QLabel, "sizeLabel");
   m_infoText = Named(new QLabel, "infoText");
   m_infoText->setWordWrap(true);
+  m_infoText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // Room for the longest note, so that the layout does not jump between types.
+  m_infoText->setMinimumHeight(m_infoText->fontMetrics().lineSpacing() * kInfoLines);
   layout->addWidget(scroll, 1);
   layout->addWidget(m_sizeLabel);
   layout->addWidget(m_infoText);

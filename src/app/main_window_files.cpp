@@ -1,6 +1,5 @@
 // New, Open, Save, Save As, Export, the recent files and closing a modified document.
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>

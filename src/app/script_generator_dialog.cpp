@@ -37,6 +37,7 @@ constexpr char kOutputName[] = "index.html";
 constexpr char kNoAssociation[] = "There is no association in windows with this fyle type";
 constexpr int kTextWidth = 520;
 constexpr int kTextHeight = 360;
+constexpr int kBrowseWidthFactor = 3;
 
 ScriptGeneratorDialog::OpenHook& Hook() {
   static ScriptGeneratorDialog::OpenHook hook;
@@ -51,11 +52,13 @@ QString FoundScriptPath(const QString& name) {
   return QString::fromStdString(App().Paths().Find(kFolder, (name + kSuffix).toStdString()));
 }
 
-// A file name of the document's folder and title, else in the home folder.
+// The document's title with ".html" in its folder when that folder takes files, else
+// in the home folder.
 QString DefaultOutputPath(const CVellumDoc* doc) {
   if (!doc || doc->m_pathName.empty()) return QDir::home().filePath(kOutputName);
   const QFileInfo project(QString::fromStdString(doc->m_pathName));
-  return project.dir().filePath(project.completeBaseName() + ".html");
+  const QString name = project.completeBaseName() + ".html";
+  return QFileInfo(project.path()).isWritable() ? project.dir().filePath(name) : QDir::home().filePath(name);
 }
 
 QPushButton* Button(const char* text, const char* name) {
@@ -83,6 +86,7 @@ ScriptGeneratorDialog::ScriptGeneratorDialog(QWidget* parent, const CVellumDoc* 
   m_outputFile = new QLineEdit(DefaultOutputPath(doc));
   m_outputFile->setObjectName("outputFile");
   auto* browse = Button("...", "browseOutput");
+  browse->setFixedWidth(browse->fontMetrics().horizontalAdvance("...") * kBrowseWidthFactor);
   auto* outputRow = new QHBoxLayout;
   outputRow->addWidget(new QLabel("Output File"));
   outputRow->addWidget(m_outputFile, 1);
@@ -111,6 +115,9 @@ ScriptGeneratorDialog::ScriptGeneratorDialog(QWidget* parent, const CVellumDoc* 
     if (Generate()) accept();
   });
   connect(justClose, &QPushButton::clicked, this, &QDialog::reject);
+  // Return in the output file name generates; the other buttons need a click.
+  for (QPushButton* b : findChildren<QPushButton*>()) b->setAutoDefault(false);
+  generate->setDefault(true);
   FillList(QString::fromStdString(App().Profile().GetString(kSection, kSelectedKey, "")));
   connect(m_list, &QListWidget::currentRowChanged, this, [this] { LoadSelected(); });
 }

@@ -2,6 +2,8 @@
 // hook and read back, the preview and its size label, the 800 ms rebuild timer, the
 // coupled size fields, module entries, the settings carried back to the document, and
 // the script generator.
+#include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,10 +24,12 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/document_window.h"
 #include "app/export_commands.h"
 #include "app/export_dialog.h"
 #include "app/export_dialog_values.h"
 #include "app/export_save_request.h"
+#include "app/main_window.h"
 #include "app/script_generator_dialog.h"
 #include "base/app_context.h"
 #include "base/profile.h"
@@ -302,13 +306,13 @@ class ExportDialogTest : public QObject {
     QWidget* jpeg = Field<QWidget>(*dialog, "jpegOptions");
     QGroupBox* colours = Field<QGroupBox>(*dialog, "colorsGroup");
     QLineEdit* background = Field<QLineEdit>(*dialog, "background");
-    QVERIFY(!jpeg->isHidden());
-    QVERIFY(colours->isHidden());
+    QVERIFY(jpeg->isVisibleTo(dialog.get()));
+    QVERIFY(!colours->isVisibleTo(dialog.get()));
     QVERIFY(!Field<QPushButton>(*dialog, "pluginProperties")->isEnabled());
     ChooseType(*dialog, int(ExportType::kBmp));
-    QVERIFY(jpeg->isHidden());
-    QVERIFY(!colours->isHidden());
-    QVERIFY(!Field<QGroupBox>(*dialog, "ditherGroup")->isHidden());
+    QVERIFY(!jpeg->isVisibleTo(dialog.get()));
+    QVERIFY(colours->isVisibleTo(dialog.get()));
+    QVERIFY(Field<QGroupBox>(*dialog, "ditherGroup")->isVisibleTo(dialog.get()));
 
     background->clear();
     QTest::keyClicks(background, "3366");  // not applied before the sixth digit
@@ -347,7 +351,7 @@ class ExportDialogTest : public QObject {
     if (gif < 0) QSKIP("the shipped modules are not built");
     ChooseType(*dialog, gif);
     QVERIFY(Field<QPushButton>(*dialog, "pluginProperties")->isEnabled());
-    QVERIFY(!Field<QGroupBox>(*dialog, "colorsGroup")->isHidden());  // GIF saves palette pictures
+    QVERIFY(Field<QGroupBox>(*dialog, "colorsGroup")->isVisibleTo(dialog.get()));  // GIF saves palette pictures
     QVERIFY(Field<QLabel>(*dialog, "sizeLabel")->text().startsWith("File Size: "));
     QCOMPARE(dialog->PreviewImage().size(), QSize(m_doc.m_width, m_doc.m_height));
     const QByteArray written = Write(*dialog, "module.gif");
@@ -387,19 +391,62 @@ class ExportDialogTest : public QObject {
     QVERIFY(memory.keepAspect);
   }
 
+  void fileMenuRunsBothDialogsOnTheActiveDocument() {
+    MainWindow window;
+    window.show();
+    QVERIFY(window.OpenFile(kSample));
+    DocumentWindow* active = window.ActiveWindow();
+    QVERIFY(active);
+    const QString path = m_dir + "/menu.png";
+    SetExportFileNameHook([path](const CExportSaveRequest&) { return path; });
+    // The modal dialogs are answered once they show.
+    QString seen;
+    auto answer = [&seen](const char* dialogName, const char* buttonName) {
+      QTimer::singleShot(0, [&seen, dialogName, buttonName] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal->objectName() != dialogName) return;
+        seen = modal->windowTitle();
+        if (auto* format = modal->findChild<QComboBox*>("format")) {
+          format->setCurrentIndex(int(ExportType::kPng));
+          emit format->activated(int(ExportType::kPng));
+        }
+        Field<QPushButton>(*modal, buttonName)->click();
+      });
+    };
+    answer("exportDialog", "exportButton");
+    window.Action("file.export")->trigger();
+    QCOMPARE(seen, QString("Export"));
+    QVERIFY(ReadAll(path).startsWith("\x89PNG"));
+    QCOMPARE(active->Document().m_exportPath, path.toStdString());
+    QCOMPARE(active->Document().m_exportType, int(ExportType::kPng));
+
+    answer("scriptGenerator", "justClose");
+    window.Action("file.script-generator")->trigger();
+    QCOMPARE(seen, QString("Web/Multimedia Script Generator"));
+    active->Document().m_modified = false;
+  }
+
   void screenshots() {
+    // Pictures for looking at the layout, taken after the layout has settled.
     const QString shots = qEnvironmentVariable("TESSEL_SHOT_DIR");
+    auto shoot = [&shots](QWidget& w, const char* name) {
+      QTest::qWait(50);
+      if (!shots.isEmpty()) w.grab().save(shots + "/" + name);
+    };
     auto dialog = Dialog();
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
     QCOMPARE(dialog->PreviewCount(), 1);  // showing builds the first preview
-    if (!shots.isEmpty()) dialog->grab().save(shots + "/export-dialog-jpeg.png");
+    shoot(*dialog, "export-dialog-jpeg.png");
     ChooseType(*dialog, int(ExportType::kBmp));
-    if (!shots.isEmpty()) dialog->grab().save(shots + "/export-dialog-bmp.png");
+    shoot(*dialog, "export-dialog-bmp.png");
+    ChooseType(*dialog, int(ExportType::kPsd));
+    QVERIFY(!Field<QWidget>(*dialog, "resizeGroup")->isEnabled());  // layers keep the canvas size
+    shoot(*dialog, "export-dialog-psd.png");
     ScriptGeneratorDialog script(nullptr, &m_doc);
     script.show();
     QVERIFY(QTest::qWaitForWindowExposed(&script));
-    if (!shots.isEmpty()) script.grab().save(shots + "/export-script-generator.png");
+    shoot(script, "export-script-generator.png");
   }
 };
 
