@@ -26,9 +26,9 @@ struct CExportSaveRequest {
 // module types (9 and above).
 CExportSaveRequest ExportSaveRequestFor(const CExportSettings& settings, const std::string& moduleExtension);
 
-// The default file name (the file title of the document's last export path, else of
-// the document's own file, else "Untitled", plus the extension) in the folder of that path when it exists, else in the folder of the
-// profile's `Export`/`Path`.
+// The default file name: the file title of the document's last export path (else of the
+// document's own file, else "Untitled") plus the extension, in the folder of that last
+// export path when it exists, else in the folder of the profile's `Export`/`Path`.
 QString SuggestedExportPath(const CVellumDoc& doc, const std::string& extension);
 
 // The Qt form of a filter of "text|pattern|" entries: one "text" line per entry.

@@ -147,7 +147,8 @@ QStringList ScriptGeneratorDialog::ScriptNames() {
   for (const std::string& root : {App().Paths().UserFolder(), App().Paths().ProgramFolder()}) {
     if (root.empty()) continue;
     const QDir dir(QString::fromStdString(root) + "/" + kFolder);
-    for (const QFileInfo& f : dir.entryInfoList({QString("*") + kSuffix}, QDir::Files)) names.insert(f.completeBaseName());
+    for (const QFileInfo& f : dir.entryInfoList({QString("*") + kSuffix}, QDir::Files))
+      names.insert(f.completeBaseName());
   }
   return QStringList(names.begin(), names.end());
 }

@@ -244,6 +244,32 @@ class ExportDialogTest : public QObject {
     QVERIFY(Field<QLabel>(*dialog, "infoText")->text().startsWith("This will create Adobe Photoshop PSD file"));
   }
 
+  void alphaMaskAndNegativeRenderTheSourceAgain() {
+    auto dialog = Dialog();
+    ChooseType(*dialog, int(ExportType::kPng));  // lossless: the preview is the source
+    const QImage colour = dialog->PreviewImage();
+    QCheckBox* mask = Field<QCheckBox>(*dialog, "alphaMask");
+    mask->setChecked(true);
+    QVERIFY(dialog->DoExport(false));
+    const QImage grey = dialog->PreviewImage();
+    Field<QCheckBox>(*dialog, "negative")->setChecked(true);
+    QVERIFY(dialog->DoExport(false));
+    const QImage negative = dialog->PreviewImage();
+    bool colourful = false, opaqueSeen = false;
+    for (int y = 0; y < grey.height(); y += 7) {
+      for (int x = 0; x < grey.width(); x += 7) {
+        const QRgb c = colour.pixel(x, y), g = grey.pixel(x, y), n = negative.pixel(x, y);
+        colourful |= qRed(c) != qGreen(c);
+        opaqueSeen |= qRed(g) == 255;
+        QCOMPARE(qRed(g), qGreen(g));
+        QCOMPARE(qGreen(g), qBlue(g));
+        QCOMPARE(qRed(n), 255 - qRed(g));
+      }
+    }
+    QVERIFY(colourful);
+    QVERIFY(opaqueSeen);
+  }
+
   void rebuildTimerCoalescesChanges() {
     auto dialog = Dialog();
     QTimer& timer = dialog->RebuildTimer();
