@@ -142,6 +142,8 @@ CExportSettings ExportDialog::Settings() const {
   s.progressive = m_progressive->isChecked();
   s.grayscale = m_grayscale->isChecked();
   s.subsampling = m_subsampling->isChecked();
+  s.renderScale = m_renderScale->value();
+  s.lensesOff = m_lensesOff->isChecked();
   return s;
 }
 
@@ -182,7 +184,9 @@ void ExportDialog::ShowControlsForType() {
   const bool module = SelectedModule() >= 0;
   const bool reduced = m_type == int(ExportType::kBmp) || m_type == int(ExportType::kPng) ||
                        (module && m_moduleSaveType == 0);
-  m_jpegOptions->setVisible(IsJpegType(m_type));
+  // The enlarged render writes JPEG too, with the JPEG options.
+  m_jpegOptions->setVisible(IsJpegType(m_type) || m_type == int(ExportType::kHighResolution));
+  m_highResOptions->setVisible(m_type == int(ExportType::kHighResolution));
   m_colorsGroup->parentWidget()->setVisible(reduced);  // the row that holds both groups
   const bool raster = !IsLayeredType(m_type);
   m_resizeGroup->setEnabled(raster);

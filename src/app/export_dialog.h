@@ -8,8 +8,9 @@
 // "colorsGroup", "colors24", "colors256", "colorsCustom", "customColors", "ditherGroup",
 // "ditherNone", "ditherDiffusion", "ditherFloyd", "jpegOptions", "quality",
 // "progressive", "grayscale", "subsampling", "alphaMask", "negative", "background",
-// "applyBackground", "colorCorrection", "defineCorrection", "preview", "sizeLabel",
-// "infoText", "exportButton", "cancelButton".
+// "applyBackground", "colorCorrection", "defineCorrection", "highResOptions",
+// "renderScale", "lensesOff", "preview", "sizeLabel", "infoText", "exportButton",
+// "cancelButton".
 #pragma once
 
 #include <QDialog>
@@ -77,6 +78,7 @@ class ExportDialog : public QDialog {
   QWidget* BuildColourGroups(const CExportSettings& settings);
   QWidget* BuildJpegOptions(const CExportSettings& settings);
   QWidget* BuildSourceOptions(const CExportSettings& settings);
+  QWidget* BuildHighResOptions(const CExportSettings& settings);
   QWidget* BuildPreviewColumn();
   void ConnectControls();
 
@@ -146,6 +148,9 @@ class ExportDialog : public QDialog {
   QCheckBox* m_negative = nullptr;
   QLineEdit* m_backgroundEdit = nullptr;
   QCheckBox* m_colourCorrection = nullptr;
+  QWidget* m_highResOptions = nullptr;
+  QSpinBox* m_renderScale = nullptr;
+  QCheckBox* m_lensesOff = nullptr;
   QLabel* m_preview = nullptr;
   QLabel* m_sizeLabel = nullptr;
   QLabel* m_infoText = nullptr;

@@ -36,6 +36,7 @@ constexpr int kPreviewHeight = 320;
 constexpr int kBackgroundEditWidth = 70;
 constexpr int kLabelMargin = 3;
 constexpr int kInfoLines = 3;
+constexpr int kMaxRenderScale = 16;
 const char* const kPresets[] = {"100%", "75%", "50%", "25%"};
 const char* const kFilters[] = {"Box", "Bilinear", "Bicubic", "Hamming", "Blackman"};
 
@@ -70,6 +71,7 @@ void ExportDialog::BuildControls(const CExportSettings& s) {
   left->addWidget(BuildColourGroups(s));
   left->addWidget(BuildJpegOptions(s));
   left->addWidget(BuildSourceOptions(s));
+  left->addWidget(BuildHighResOptions(s));
   left->addStretch(1);
 
   auto* buttons = new QHBoxLayout;
@@ -236,6 +238,23 @@ QWidget* ExportDialog::BuildSourceOptions(const CExportSettings& s) {
   grid->addWidget(m_colourCorrection, 2, 0);
   grid->addWidget(define, 2, 1);
   return m_sourceOptions;
+}
+
+// The enlarged render of "Vastprint... ": its integer scale and plain lenses.
+QWidget* ExportDialog::BuildHighResOptions(const CExportSettings& s) {
+  m_highResOptions = Named(new QWidget, "highResOptions");
+  auto* layout = new QHBoxLayout(m_highResOptions);
+  layout->setContentsMargins(0, 0, 0, 0);
+  m_renderScale = Named(new QSpinBox, "renderScale");
+  m_renderScale->setRange(1, kMaxRenderScale);
+  m_renderScale->setValue(s.renderScale);
+  m_renderScale->setSuffix(" x");
+  m_lensesOff = Named(new QCheckBox("Lenses as plain objects"), "lensesOff");
+  m_lensesOff->setChecked(s.lensesOff);
+  layout->addWidget(new QLabel("Enlarge:"));
+  layout->addWidget(m_renderScale);
+  layout->addWidget(m_lensesOff, 1);
+  return m_highResOptions;
 }
 
 QWidget* ExportDialog::BuildPreviewColumn() {

@@ -7,6 +7,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
@@ -177,6 +178,36 @@ class ExportDialogTest : public QObject {
                              "Export 4-bit BMP", "Export True Color PNG", "Export 8-bit PNG",
                              "Export True Color PNG", "Export", "Export", "Export", "Export True Color TGA"};
     QCOMPARE(m_titles, titles);
+  }
+
+  void enlargedRenderWritesTheScaledCanvas() {
+    auto dialog = Dialog();
+    ChooseType(*dialog, int(ExportType::kHighResolution));
+    QVERIFY(Field<QWidget>(*dialog, "highResOptions")->isVisibleTo(dialog.get()));
+    Field<QSpinBox>(*dialog, "renderScale")->setValue(2);
+    const QByteArray png = Write(*dialog, "large.png");
+    QVERIFY(png.startsWith("\x89PNG"));
+    QCOMPARE(BigEndian32(png, 16), uint32_t(m_doc.m_width * 2));
+    QCOMPARE(BigEndian32(png, 20), uint32_t(m_doc.m_height * 2));
+    QCOMPARE(dialog->Settings().renderScale, 2);
+  }
+
+  void defineSetsTheCorrectionFactors() {
+    auto dialog = Dialog();
+    Field<QCheckBox>(*dialog, "colorCorrection")->setChecked(true);
+    QTimer::singleShot(0, [] {
+      QWidget* box = QApplication::activeModalWidget();
+      QVERIFY(box);
+      Field<QDoubleSpinBox>(*box, "red")->setValue(0.5);
+      Field<QDoubleSpinBox>(*box, "blue")->setValue(1.25);
+      box->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    const int before = dialog->PreviewCount();
+    Field<QPushButton>(*dialog, "defineCorrection")->click();
+    QCOMPARE(dialog->Settings().gain, (std::array<double, 3>{0.5, 1.0, 1.25}));
+    QCOMPARE(App().Profile().GetInt("Color", "Red", -1), 500);
+    QCOMPARE(App().Profile().GetInt("Color", "Blue", -1), 1250);
+    QCOMPARE(dialog->PreviewCount(), before + 1);  // the corrected source is shown at once
   }
 
   void cancelledSaveWritesNothing() {
