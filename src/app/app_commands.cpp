@@ -71,6 +71,8 @@ const std::vector<AppCommandInfo>& AppCommandTable() {
       {A::kBitmapTweak, "bitmap.tweak", "Tweak...", "Bitmap Color Tweak", ""},
 
       // ---- export and script generator ----
+      {A::kScriptGenerator, "file.script-generator", "Web/Multimedia Script Generator...",
+       "Web/Multimedia Script Generator", ""},
 
       // ---- Quick Styles and object library windows ----
 
@@ -126,6 +128,7 @@ std::vector<MenuSpec> ArrangedMenus() {
       {"&File",
        {"file.new", "file.open", "file.import", "file.save", "file.save-as", "-", "file.export",
         // ---- export and script generator (File menu) ----
+        "file.script-generator",
         "file.print", "-",
         "file.production-notes", "-", "file.recent-1", "file.recent-2", "file.recent-3", "file.recent-4", "-",
         "file.exit"}},

@@ -68,6 +68,7 @@ enum class AppCommand {
   kBitmapTweak,
 
   // ---- export and script generator ----
+  kScriptGenerator,
 
   // ---- Quick Styles and object library windows ----
 

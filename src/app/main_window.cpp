@@ -405,6 +405,7 @@ void MainWindow::Impl::OnAppCommand(AppCommand id) {
     case A::kBitmapTweak: RunBitmapCommand(&self, *window, id); break;
 
     // ---- export and script generator (commands) ----
+    case A::kScriptGenerator: RunScriptGenerator(*window); break;
 
     // ---- Quick Styles and object library windows (commands) ----
 

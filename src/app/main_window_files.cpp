@@ -1,6 +1,5 @@
 // New, Open, Save, Save As, Export, the recent files and closing a modified document.
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
@@ -8,7 +7,7 @@
 #include <QMessageBox>
 
 #include "app/document_window.h"
-#include "app/export_file.h"
+#include "app/export_commands.h"
 #include "app/layers_dock.h"
 #include "app/main_window_impl.h"
 #include "app/shell.h"
@@ -25,10 +24,6 @@ namespace tessel {
 namespace {
 constexpr char kRecentSection[] = "Recent";
 constexpr char kUntitled[] = "Untitled";
-constexpr char kExportFilter[] =
-    "Pictures (*.jpg *.jpeg *.png *.bmp *.tga *.psd *.svg);;JPEG (*.jpg *.jpeg);;PNG (*.png);;BMP (*.bmp);;"
-    "TGA (*.tga);;Layered PSD (*.psd);;SVG (*.svg)";
-
 std::string RecentKey(int index) { return "File" + std::to_string(index + 1); }
 }  // namespace
 
@@ -125,11 +120,8 @@ void MainWindow::Impl::Import(DocumentWindow& window) {
 void MainWindow::Impl::Export() {
   DocumentWindow* window = self.ActiveWindow();
   if (!window) return;
-  CVellumDoc& doc = window->Document();
-  const QString start = doc.m_exportPath.empty() ? QString() : QString::fromStdString(doc.m_exportPath);
-  const QString path = QFileDialog::getSaveFileName(&self, "Export", start, kExportFilter);
-  if (path.isEmpty()) return;
-  if (ExportDocumentFile(doc, path.toStdString())) status->setText("Exported " + path);
+  if (RunExportDialog(&self, *window))
+    status->setText("Exported " + QString::fromStdString(window->Document().m_exportPath));
 }
 
 bool MainWindow::Impl::ConfirmClose(DocumentWindow& window) {

@@ -84,6 +84,8 @@ struct MainWindow::Impl {
   // ---- Bitmap menu ----
 
   // ---- export and script generator ----
+  // File > "Web/Multimedia Script Generator..." on the window's document.
+  void RunScriptGenerator(DocumentWindow& window);
 
   // ---- Quick Styles and object library windows ----
 

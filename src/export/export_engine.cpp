@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <new>
 
 #include "base/app_context.h"
@@ -92,18 +93,32 @@ bool CExportEngine::Export(bool doWrite, const std::string& path) {
   }
   if (m_source.Empty()) return false;
   try {
-    if (int(m_settings.type) >= int(ExportType::kFirstModule)) return doWrite ? ExportThroughModule(path) : true;
+    if (int(m_settings.type) >= int(ExportType::kFirstModule))
+      return ExportThroughModule(doWrite ? path : PreviewPath(), doWrite);
     return ExportRaster(doWrite, doWrite ? path : PreviewPath());
   } catch (const std::bad_alloc&) {
     return Fail("Not enough memory");
   }
 }
 
-bool CExportEngine::ExportThroughModule(const std::string& path) {
+bool CExportEngine::ExportThroughModule(const std::string& path, bool doWrite) {
   const std::vector<CExportModuleFile> modules = FindExportModules(ExportModuleFolders(App().Paths()));
   const size_t index = size_t(int(m_settings.type) - int(ExportType::kFirstModule));
   if (index >= modules.size()) return Fail("There is no export module number " + std::to_string(index + 1));
+  const CExportModuleFile& module = modules[index];
+  std::string error;
+  bool canReadBack = false;
+  {
+    const auto loaded = CExportModule::Load(module, &error);
+    if (!loaded) return Fail(error);
+    canReadBack = loaded->HasImport();
+  }
   if (!MakeOutput()) return false;
+  // A module that cannot read its files back is previewed by the picture it would get.
+  if (!doWrite && !canReadBack) {
+    m_sizeText.clear();
+    return PreviewFromRgb(m_output, m_outWidth, m_outHeight);
+  }
   CModuleExportImage image;
   image.rgb = m_output.data();
   image.width = m_outWidth;
@@ -120,10 +135,33 @@ bool CExportEngine::ExportThroughModule(const std::string& path) {
     palette = std::move(chosen.entries);
     return true;
   };
-  std::string error;
-  if (!ExportWithModule(m_doc, modules[index], path, image, m_settings.background, quantize, &error))
-    return Fail(error);
-  m_doc.m_exportPath = path;
+  if (!ExportWithModule(m_doc, module, path, image, m_settings.background, quantize, &error)) return Fail(error);
+  if (doWrite) {
+    m_doc.m_exportPath = path;
+    return true;
+  }
+  std::error_code ec;
+  const uintmax_t bytes = std::filesystem::file_size(path, ec);
+  MakeSizeText(ec ? 0 : uint64_t(bytes), "File Size: %.4G kB");
+  std::vector<uint8_t> rgb;
+  int w = 0, h = 0;
+  if (!ModuleReadBack(module, path, rgb, &w, &h, &error)) return error.empty() ? false : Fail(error);
+  return PreviewFromRgb(rgb, w, h);
+}
+
+bool CExportEngine::PreviewFromRgb(const std::vector<uint8_t>& rgb, int width, int height) {
+  if (width <= 0 || height <= 0 || rgb.size() < size_t(width) * size_t(height) * 3) return false;
+  if (!m_preview.Create(width, height, 32)) return Fail("Not enough memory");
+  const uint8_t* src = rgb.data();
+  for (int y = 0; y < height; ++y) {
+    uint8_t* dst = m_preview.RowFromTop(y);
+    for (int x = 0; x < width; ++x, src += 3, dst += 4) {
+      dst[0] = src[2];
+      dst[1] = src[1];
+      dst[2] = src[0];
+      dst[3] = 255;
+    }
+  }
   return true;
 }
 
@@ -215,12 +253,12 @@ std::vector<uint8_t> CExportEngine::EncodeReduced(bool bmp, std::string* error) 
   return EncodeBmpIndexed(indices.data(), m_outWidth, m_outHeight, palette, bits, error);
 }
 
-void CExportEngine::MakeSizeText(uint64_t bytes) {
+void CExportEngine::MakeSizeText(uint64_t bytes, const char* format) {
   char text[96];
   const double kb = double(bytes) / kBytesPerKb;
   const bool jpeg = m_settings.type == ExportType::kJpeg || m_settings.type == ExportType::kRichJpeg;
   if (jpeg) std::snprintf(text, sizeof text, "Size: %.4G kB,   Quality: %d", kb, m_settings.quality);
-  else std::snprintf(text, sizeof text, "Size: %.4G kB", kb);
+  else std::snprintf(text, sizeof text, format, kb);
   m_sizeText = text;
   if (m_settings.sharpen > 0) m_sizeText += " (Sharpened)";
 }

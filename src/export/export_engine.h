@@ -37,9 +37,11 @@ class CExportEngine {
   const CExportSource& Source() const { return m_source; }
 
   // Exports with the current settings. With doWrite false the file goes to "export.tmp"
-  // in the user folder, is read back into Preview() and its size goes to SizeText();
-  // with doWrite true it goes to path, which becomes the document's last export path and
-  // the profile's `Export`/`Path`. Failures are shown to the user and return false;
+  // in the user folder, is read back into Preview() and its size goes to SizeText(); a
+  // module's preview is the file read back through the module (size "File Size: ..."),
+  // or the output picture when the module cannot read. With doWrite true the file goes
+  // to path, which becomes the document's last export path (and, for the raster types,
+  // the profile's `Export`/`Path`). Failures are shown to the user and return false;
   // nothing is written then.
   bool Export(bool doWrite, const std::string& path = "");
 
@@ -58,13 +60,17 @@ class CExportEngine {
   bool ExportRaster(bool doWrite, const std::string& target);
   // Resizes and sharpens the source into the output picture.
   bool MakeOutput();
-  // Writes the output picture through the export module of the settings' type.
-  bool ExportThroughModule(const std::string& path);
+  // Writes the output picture through the export module of the settings' type. A
+  // preview reads the file back through the module when it can, else shows the output.
+  bool ExportThroughModule(const std::string& path, bool doWrite);
+  // Makes the preview an opaque copy of packed RGB pixels (top row first).
+  bool PreviewFromRgb(const std::vector<uint8_t>& rgb, int width, int height);
   // The file bytes of the current raster type, or empty with *error set.
   std::vector<uint8_t> Encode(std::string* error);
   std::vector<uint8_t> EncodeReduced(bool bmp, std::string* error);
   void StoreProfileKeys() const;
-  void MakeSizeText(uint64_t bytes);
+  // The size label; format (with one %G for kilobytes) serves the non-JPEG types.
+  void MakeSizeText(uint64_t bytes, const char* format = "Size: %.4G kB");
   bool Fail(const std::string& message);
 
   CVellumDoc& m_doc;

@@ -28,6 +28,7 @@ int RunEffectBarsTests(int argc, char** argv);
 int RunBitmapMenuTests(int argc, char** argv);
 
 // ---- export and script generator ----
+int RunExportDialogTests(int argc, char** argv);
 
 // ---- Quick Styles and object library windows ----
 
@@ -78,6 +79,7 @@ int main(int argc, char** argv) {
   failures += tessel::RunBitmapMenuTests(argc, argv);
 
   // ---- export and script generator ----
+  failures += tessel::RunExportDialogTests(argc, argv);
 
   // ---- Quick Styles and object library windows ----
 

@@ -1,7 +1,6 @@
 // The desktop program's parts that need no window: the command tables and the action
-// list, bitmap conversions, the canvas painter and export by file name.
+// list, bitmap conversions, and the canvas painter.
 #include <QAction>
-#include <QFile>
 #include <QMenuBar>
 #include <QPainter>
 #include <QProcess>
@@ -11,13 +10,10 @@
 
 #include "app/app_commands.h"
 #include "app/canvas_painter.h"
-#include "app/export_file.h"
 #include "app/main_window.h"
 #include "app/qt_image.h"
 #include "base/dib_section.h"
-#include "base/user_messages.h"
 #include "document/vellum_doc.h"
-#include "gui_test_support.h"
 #include "view/vellum_view.h"
 
 using namespace tessel;
@@ -189,34 +185,6 @@ class GuiUnitTests : public QObject {
     QCOMPARE(target.pixel(4, 1), qRgb(100, 0, 0));
     QCOMPARE(target.pixel(1, 3), qRgb(200, 0, 0));
     QCOMPARE(target.pixel(5, 3), qRgb(0, 0, 255));
-  }
-
-  void exportFollowsTheExtension() {
-    ExportType type = ExportType::kBmp;
-    QVERIFY(ExportTypeForPath("/tmp/a.JPEG", &type));
-    QCOMPARE(int(type), int(ExportType::kJpeg));
-    QVERIFY(ExportTypeForPath("x.png", &type));
-    QCOMPARE(int(type), int(ExportType::kPng));
-    QVERIFY(ExportTypeForPath("x.tga", &type));
-    QCOMPARE(int(type), int(ExportType::kTga));
-    QVERIFY(ExportTypeForPath("x.svg", &type));
-    QCOMPARE(int(type), int(ExportType::kSvg));
-    QVERIFY(!ExportTypeForPath("dir.png/noext", &type));
-    QVERIFY(!ExportTypeForPath("x.gif", &type));
-
-    CVellumDoc doc;
-    doc.OnNewDocument();
-    guitest::Recorder().Clear();
-    const QString bad = guitest::ScratchDir() + "/out.xyz";
-    QVERIFY(!ExportDocumentFile(doc, bad.toStdString()));
-    QCOMPARE(guitest::Recorder().MessageTexts(), std::vector<std::string>{"Unknown export file type: xyz"});
-    QVERIFY(!QFile::exists(bad));
-
-    const QString png = guitest::ScratchDir() + "/out.png";
-    QVERIFY(ExportDocumentFile(doc, png.toStdString()));
-    const QImage written(png);
-    QCOMPARE(written.size(), QSize(doc.m_width, doc.m_height));
-    QCOMPARE(written.pixel(0, 0), qRgb(255, 255, 255));  // the white background
   }
 };
 

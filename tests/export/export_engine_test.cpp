@@ -131,5 +131,38 @@ TEST_F(ExportEngineTest, TypesSizesAndPalettes) {
   EXPECT_EQ(test::Messages().back(), "There is no export module number 1001");
 }
 
+TEST_F(ExportEngineTest, ModulePreviewReadsBackOrShowsTheOutput) {
+  // Modules by name: GIF (reads back), TestPartial (cannot read, cannot write), WebP.
+  std::filesystem::create_directories(dir_.File("modules"));
+  std::filesystem::copy_file(std::string(TESSEL_TEST_MODULES_DIR) + "/TestPartial.exp",
+                             dir_.File("modules/TestPartial.exp"));
+  doc_.m_exportPath = "/before/export.jpg";
+  CExportSettings s;
+  s.type = ExportType::kFirstModule;  // GIF
+  s.sharpen = 10;
+  CExportEngine gif = Engine(s);
+  ASSERT_TRUE(gif.Export(false));
+  const auto bytes = std::filesystem::file_size(dir_.File("export.tmp"));
+  char expected[64];
+  std::snprintf(expected, sizeof expected, "File Size: %.4G kB (Sharpened)", bytes / 1024.0);
+  EXPECT_EQ(gif.SizeText(), expected);
+  EXPECT_EQ(test::ReadText(dir_.File("export.tmp")).substr(0, 3), "GIF");
+  ASSERT_EQ(gif.Preview().Width(), 40);
+  EXPECT_EQ(gif.Preview().Height(), 30);
+  EXPECT_EQ(doc_.m_exportPath, "/before/export.jpg");  // a preview leaves the document alone
+
+  // Without read-back the preview is the output picture and the module is not asked.
+  s.type = ExportType(int(ExportType::kFirstModule) + 1);
+  s.sharpen = 0;
+  CExportEngine partial = Engine(s);
+  const size_t shown = test::Messages().size();
+  ASSERT_TRUE(partial.Export(false));
+  EXPECT_EQ(test::Messages().size(), shown);
+  EXPECT_EQ(partial.SizeText(), "");
+  const uint8_t* px = partial.Preview().RowFromTop(2) + 4 * 5;
+  const uint8_t* rgb = source_.rgb.data() + (2 * 40 + 5) * 3;
+  EXPECT_EQ((std::vector<int>{px[2], px[1], px[0], px[3]}), (std::vector<int>{rgb[0], rgb[1], rgb[2], 255}));
+}
+
 }  // namespace
 }  // namespace tessel
