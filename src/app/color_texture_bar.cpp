@@ -35,7 +35,7 @@ std::string ShownTextureName(const CDrawObject& o) {
 bool IsImageTexture(const std::string& name) { return !name.empty() && !IsReservedMapName(name); }
 }  // namespace
 
-ColorTextureBar::ColorTextureBar(MainWindow& main) : PropertyBar("Color & Texture", "colorTextureBar", main) {
+ColorTextureBar::ColorTextureBar(MainWindow& main) : PropertyBar("Color && Texture", "colorTextureBar", main) {
   AddColours();
   AddTexture();
   AddPlacementResets();

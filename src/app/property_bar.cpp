@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
+#include <QStyleOptionDockWidget>
 #include <QToolButton>
 
 #include "app/colour_swatches.h"
@@ -47,6 +48,7 @@ PropertyBar::PropertyBar(const QString& title, const QString& objectName, MainWi
   auto* body = new QWidget;
   m_form = new QFormLayout(body);
   m_form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+  m_form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   auto* scroll = new QScrollArea;
   scroll->setWidgetResizable(true);
   scroll->setFrameShape(QFrame::NoFrame);
@@ -56,6 +58,11 @@ PropertyBar::PropertyBar(const QString& title, const QString& objectName, MainWi
 }
 
 PropertyBar::~PropertyBar() { m_main.RemoveFollower(this); }
+
+void PropertyBar::initStyleOption(QStyleOptionDockWidget* option) const {
+  QDockWidget::initStyleOption(option);
+  option->title.replace("&&", "&");
+}
 
 void PropertyBar::SetWindow(DocumentWindow* window) {
   m_window = window;

@@ -33,7 +33,8 @@ class MainWindow;
 class PropertyBar : public QDockWidget, public IDocumentFollower {
   Q_OBJECT
  public:
-  // A bar titled title; objectName identifies it in the saved window layout.
+  // A bar titled title; objectName identifies it in the saved window layout. Write "&&"
+  // for an ampersand: the tab of a tabbed bar reads the title as a menu text would.
   PropertyBar(const QString& title, const QString& objectName, MainWindow& main);
   ~PropertyBar() override;
 
@@ -78,6 +79,9 @@ class PropertyBar : public QDockWidget, public IDocumentFollower {
   // disable controls by the object's state).
   void AddRefresher(std::function<void(const CDrawObject&)> refresh) { m_refreshers.push_back(std::move(refresh)); }
   MainWindow& Main() const { return m_main; }
+
+  // The bar's own title line shows "&&" of the title as one "&", as its tab does.
+  void initStyleOption(QStyleOptionDockWidget* option) const override;
 
   // Asks the user for a colour starting at colour (with the program's swatches); false
   // on Cancel.

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTimer>
@@ -74,7 +75,7 @@ class LookBarsTest : public QObject {
     auto* colour = Bar<ColorTextureBar>("colorTextureBar");
     auto* transp = Bar<TransparencyBar>("transparencyBar");
     auto* bevel = Bar<BevelBar>("bevelBar");
-    QCOMPARE(colour->windowTitle(), QString("Color & Texture"));
+    QCOMPARE(colour->windowTitle(), QString("Color && Texture"));  // the tab shows one "&"
     for (QDockWidget* bar : {static_cast<QDockWidget*>(colour), static_cast<QDockWidget*>(transp),
                              static_cast<QDockWidget*>(bevel)})
       QCOMPARE(m_window->dockWidgetArea(bar), Qt::RightDockWidgetArea);
@@ -105,20 +106,24 @@ class LookBarsTest : public QObject {
   void shots() {
     const QString dir = qEnvironmentVariable("TESSEL_BAR_SHOTS");
     if (dir.isEmpty()) QSKIP("TESSEL_BAR_SHOTS not set");
-    Top()->m_textureName = "Wood.png";
-    Top()->m_transpName = kLinearMapName;
-    Top()->m_bevelType = 1;
+    m_doc->View().EditLook([](CDrawObject& o) {
+      o.m_textureName = "Wood.png";
+      o.m_transpName = kLinearMapName;
+      o.m_transpAmount = 200;
+      o.m_bevelType = 1;
+    });
     m_window->NotifyEdited(false);
+    QTest::qWait(50);
+    QVERIFY(m_window->grab().save(QDir(dir).filePath("bars-look-window.png")));
     for (const char* name : {"colorTextureBar", "transparencyBar", "bevelBar"}) {
       auto* bar = Bar<QDockWidget>(name);
       bar->setFloating(true);
       bar->show();
-      bar->resize(320, bar->widget()->sizeHint().height() + 40);
+      const auto* body = static_cast<QScrollArea*>(bar->widget())->widget();
+      bar->resize(320, body->sizeHint().height() + 40);
       QTest::qWait(50);
       QVERIFY(bar->grab().save(QDir(dir).filePath(QString("bars-look-%1.png").arg(name))));
     }
-    QTest::qWait(50);
-    QVERIFY(m_window->grab().save(QDir(dir).filePath("bars-look-window.png")));
   }
 
   void swatchesAndTextureEditTheSelection() {
