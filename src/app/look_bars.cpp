@@ -47,7 +47,9 @@ void InstallLookBars(MainWindow& main) {
 bool ToggleLookBar(MainWindow& main, AppCommand command) {
   PropertyBar* bar = BarOf(main, command);
   if (!bar) return false;
-  if (bar->isHidden()) {
+  // A bar behind another bar's tab comes to the front rather than closing.
+  const bool covered = !bar->isHidden() && bar->visibleRegion().isEmpty();
+  if (bar->isHidden() || covered) {
     bar->show();
     bar->raise();
   } else {

@@ -13,7 +13,8 @@ class MainWindow;
 // commands while they are shown, and restores the saved window layout when main is
 // first shown and saves it whenever main closes.
 void InstallLookBars(MainWindow& main);
-// Shows (and raises) the bar of command when it is hidden, hides it otherwise. False
+// Shows the bar of command when it is hidden, brings it to the front when another bar's
+// tab covers it, and hides it otherwise. False
 // for a command that names no look bar.
 bool ToggleLookBar(MainWindow& main, AppCommand command);
 

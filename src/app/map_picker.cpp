@@ -110,19 +110,24 @@ void MapPicker::Rescan() {
   ShowName(shown);
 }
 
+void MapPicker::showEvent(QShowEvent* event) {
+  Rescan();
+  QListWidget::showEvent(event);
+}
+
 QPixmap MapPicker::FileThumbnail(const std::string& name) const {
   // Thumbnails are read once per file and change date; every bar shares them.
-  static QHash<QString, QPixmap> cache;
+  static QHash<QString, QImage> cache;
   const QFileInfo file(QString::fromStdString(App().Paths().Find(m_folder, name)));
   if (file.exists()) {
     const QString key = file.absoluteFilePath() + '|' + QString::number(file.lastModified().toMSecsSinceEpoch());
     const auto it = cache.constFind(key);
-    if (it != cache.constEnd()) return *it;
+    if (it != cache.constEnd()) return QPixmap::fromImage(*it);
     CDIBSection picture;
     const QPixmap thumbnail = ReadImageFile(file.absoluteFilePath().toStdString(), picture, nullptr)
                                   ? SquareThumbnail(ImageFromDib(picture))
                                   : MissingThumbnail();
-    cache.insert(key, thumbnail);
+    cache.insert(key, thumbnail.toImage());
     return thumbnail;
   }
   // A texture that only the project file carries lives in the texture store.

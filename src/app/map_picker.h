@@ -38,6 +38,10 @@ class MapPicker : public QListWidget {
   // The user chose the entry storing name.
   void picked(const QString& name);
 
+ protected:
+  // Files added to the folders since show up whenever the picker is shown again.
+  void showEvent(QShowEvent* event) override;
+
  private:
   QListWidgetItem* AddEntry(const QString& label, const std::string& stored, const QPixmap& thumbnail);
   QPixmap FileThumbnail(const std::string& name) const;

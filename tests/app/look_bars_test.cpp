@@ -5,6 +5,7 @@
 // survives a restart.
 #include <QAction>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
@@ -85,6 +86,11 @@ class LookBarsTest : public QObject {
     QAction* show = m_window->Action("view.bevel-bar");
     QVERIFY(show && show->isEnabled() && show->isCheckable() && show->isChecked());
     QCOMPARE(m_window->Action("view.color-texture-bar")->text(), QString("Color && Texture"));
+    // The bar behind the first tab comes to the front, then hides, then shows again.
+    QVERIFY(bevel->visibleRegion().isEmpty());
+    show->trigger();
+    QVERIFY(!bevel->isHidden() && !bevel->visibleRegion().isEmpty());
+    QVERIFY(show->isChecked());
     show->trigger();
     QVERIFY(bevel->isHidden());
     QVERIFY(!show->isChecked());
@@ -167,6 +173,37 @@ class LookBarsTest : public QObject {
     ExpectNoStep([&] { Pick(bar->Picker(), "Wood.png"); });
     ExpectOneStep([&] { Pick(bar->Picker(), ""); });
     QVERIFY(Top()->m_textureName.empty());
+  }
+
+  void colourDialogOffersTheSwatchesAndSetsTheColour() {
+    auto* bar = Bar<ColorTextureBar>("colorTextureBar");
+    QColor firstCustom;
+    QTimer::singleShot(0, this, [&] {
+      auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      firstCustom = QColorDialog::customColor(0);
+      dialog->setCurrentColor(QColor(0, 0, 255));
+      dialog->accept();
+    });
+    ExpectOneStep([&] { bar->findChild<QToolButton*>("fillColor")->click(); });
+    QCOMPARE(firstCustom, ToQColor(ProgramSwatches()[0]));
+    QCOMPARE(Top()->m_color, COLORREF(0xFF0000));
+  }
+
+  void newTextureFilesShowWhenThePickerIsShownAgain() {
+    auto* bar = Bar<ColorTextureBar>("colorTextureBar");
+    const QString folder = QString::fromStdString(App().Paths().UserFolder()) + "/Textures";
+    QVERIFY(QDir().mkpath(folder));
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    QVERIFY(image.save(folder + "/Lawn.png"));
+    QVERIFY(!bar->Picker()->ItemFor("Lawn.png"));
+    bar->Picker()->hide();
+    bar->Picker()->show();
+    QVERIFY(bar->Picker()->ItemFor("Lawn.png"));
+    ExpectOneStep([&] { Pick(bar->Picker(), "Lawn.png"); });
+    QCOMPARE(Top()->m_textureName, std::string("Lawn.png"));
+    QVERIFY(QFile::remove(folder + "/Lawn.png"));
   }
 
   void textureResetsRestoreOnlyTheirPlacement() {
