@@ -57,7 +57,14 @@ PropertyBar::PropertyBar(const QString& title, const QString& objectName, MainWi
   main.AddFollower(this);
 }
 
-PropertyBar::~PropertyBar() { m_main.RemoveFollower(this); }
+PropertyBar::~PropertyBar() {
+  // When the main window deletes its children its follower list is already gone. Qt
+  // takes each child out of the parent's list just before deleting it, so a bar (or the
+  // window holding it) missing from that list is going down with the main window.
+  QObject* child = this;
+  while (child->parent() && child->parent() != &m_main) child = child->parent();
+  if (m_main.children().contains(child)) m_main.RemoveFollower(this);
+}
 
 void PropertyBar::initStyleOption(QStyleOptionDockWidget* option) const {
   QDockWidget::initStyleOption(option);

@@ -105,6 +105,11 @@ class LookBarsTest : public QObject {
     QCOMPARE(kinds->count(), 23);
     QCOMPARE(kinds->itemText(6), QString("Frame "));
     QCOMPARE(kinds->itemText(22), QString("Vertical"));
+
+    // A bar deleted on its own stops following the document at once.
+    delete bevel;
+    m_window->NotifyEdited(true);
+    QVERIFY(!m_window->findChild<BevelBar*>());
   }
 
   // With TESSEL_BAR_SHOTS naming a folder, each bar showing a textured, bevelled object
