@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QSlider>
+#include <QSpinBox>
 
 #include "document/draw_object.h"
 
@@ -28,15 +29,24 @@ BevelBar::BevelBar(MainWindow& main) : PropertyBar("Bevel", "bevelBar", main) {
   AddCombo("Bevel", BevelKindNames(), [](const CDrawObject& o) { return o.m_bevelType; },
            [](CDrawObject& o, int v) { o.m_bevelType = v; })
       ->setObjectName("bevelType");
-  AddSlider("Width", 0, kMaxWidth, [](const CDrawObject& o) { return o.m_bevelWidth; },
-            [](CDrawObject& o, int v) { o.m_bevelWidth = v; })
-      ->setObjectName("bevelWidth");
-  AddSlider("Depth", 0, kMaxDepth, [](const CDrawObject& o) { return o.m_bevelParam1; },
-            [](CDrawObject& o, int v) { o.m_bevelParam1 = v; })
-      ->setObjectName("bevelDepth");
-  AddSlider("Light Angle", 0, kFullTurn, [](const CDrawObject& o) { return o.m_bevelParam2; },
-            [](CDrawObject& o, int v) { o.m_bevelParam2 = v; })
-      ->setObjectName("bevelAngle");
+  QSlider* sliders[] = {
+      AddSlider("Width", 0, kMaxWidth, [](const CDrawObject& o) { return o.m_bevelWidth; },
+                [](CDrawObject& o, int v) { o.m_bevelWidth = v; }),
+      AddSlider("Depth", 0, kMaxDepth, [](const CDrawObject& o) { return o.m_bevelParam1; },
+                [](CDrawObject& o, int v) { o.m_bevelParam1 = v; }),
+      AddSlider("Light Angle", 0, kFullTurn, [](const CDrawObject& o) { return o.m_bevelParam2; },
+                [](CDrawObject& o, int v) { o.m_bevelParam2 = v; }),
+  };
+  sliders[0]->setObjectName("bevelWidth");
+  sliders[1]->setObjectName("bevelDepth");
+  sliders[2]->setObjectName("bevelAngle");
+  // "No Bevel" has nothing to set.
+  AddRefresher([sliders](const CDrawObject& o) {
+    for (QSlider* slider : sliders) {
+      slider->setEnabled(o.m_bevelType != 0);
+      ValueFieldOf(slider)->setEnabled(o.m_bevelType != 0);
+    }
+  });
   Refresh();
 }
 

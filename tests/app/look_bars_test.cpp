@@ -271,9 +271,11 @@ class LookBarsTest : public QObject {
 
   void bevelSliderDragPreviewsThenRecordsOneStep() {
     auto* bar = Bar<BevelBar>("bevelBar");
+    auto* depth = bar->findChild<QSlider*>("bevelDepth");
+    QVERIFY(!depth->isEnabled());  // "No Bevel"
     ExpectOneStep([&] { Activate(bar->findChild<QComboBox*>("bevelType"), 1); });
     QCOMPARE(Top()->m_bevelType, 1);
-    auto* depth = bar->findChild<QSlider*>("bevelDepth");
+    QVERIFY(depth->isEnabled());
     QCOMPARE(depth->value(), 75);
     const size_t steps = Steps();
     const std::vector<uint8_t> before = Pixels(*Top());
