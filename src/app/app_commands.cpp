@@ -47,6 +47,9 @@ const std::vector<AppCommandInfo>& AppCommandTable() {
       {A::kAbout, "help.about", "&About Tessel", "About Tessel", ""},
 
       // ---- property bars (show/hide each bar) ----
+      {A::kShowColorTextureBar, "view.color-texture-bar", "Color && Texture", "Show or hide the Color & Texture bar", ""},
+      {A::kShowTransparencyBar, "view.transparency-bar", "Transparency", "Show or hide the Transparency bar", ""},
+      {A::kShowBevelBar, "view.bevel-bar", "Bevel", "Show or hide the Bevel bar", ""},
 
       {A::kShowEffectBar, "view.effect-bar", "&Effect", "Show or hide the Effect bar", ""},
       {A::kShowOutlineBar, "view.outline-bar", "O&utline", "Show or hide the Outline bar", ""},
@@ -171,6 +174,7 @@ std::vector<MenuSpec> ArrangedMenus() {
         "view.zoom-600", "view.zoom-800", "<", "-", "view.render-full", "view.render-lenses-off",
         "view.render-wireframe", "-", "view.mate-borders", "view.onion-skin-top",
         // ---- property bars (View menu) ----
+        "-", "view.color-texture-bar", "view.transparency-bar", "view.bevel-bar",
 
         "-", "view.effect-bar", "view.outline-bar", "view.lights-bar", "view.object-properties-bar",
 

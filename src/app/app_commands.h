@@ -46,6 +46,9 @@ enum class AppCommand {
   kAbout,
 
   // ---- property bars (show/hide each bar) ----
+  kShowColorTextureBar,
+  kShowTransparencyBar,
+  kShowBevelBar,
 
   kShowEffectBar,
   kShowOutlineBar,

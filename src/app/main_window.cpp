@@ -27,6 +27,7 @@
 #include "app/document_follower.h"
 #include "app/document_window.h"
 #include "app/layers_dock.h"
+#include "app/look_bars.h"
 #include "app/main_window_impl.h"
 #include "app/object_bar.h"
 #include "app/tool_dialogs.h"
@@ -89,6 +90,9 @@ bool NeedsDocument(AppCommand c) {
     case A::kHelpTopics:
     case A::kAbout: return false;
     // ---- property bars (commands without a document) ----
+    case A::kShowColorTextureBar:
+    case A::kShowTransparencyBar:
+    case A::kShowBevelBar: return false;
 
     case A::kShowEffectBar:
     case A::kShowOutlineBar:
@@ -130,6 +134,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_impl(std::make_
   connect(d.layers, &LayersDock::edited, this, [&d] { d.AfterEdit(false); });
 
   // ---- property bars (install) ----
+  InstallLookBars(*this);
 
   d.InstallEffectBars();
 
@@ -383,6 +388,9 @@ void MainWindow::Impl::OnAppCommand(AppCommand id) {
     case A::kAbout: ShowAbout(); break;
 
     // ---- property bars (commands) ----
+    case A::kShowColorTextureBar:
+    case A::kShowTransparencyBar:
+    case A::kShowBevelBar: ToggleLookBar(self, id); break;
 
     case A::kShowEffectBar:
     case A::kShowOutlineBar:

@@ -5,12 +5,17 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QSlider>
+#include <QSpinBox>
+#include <QStyleOptionDockWidget>
 #include <QToolButton>
 
+#include "app/colour_swatches.h"
 #include "app/document_window.h"
 #include "app/main_window.h"
 #include "document/draw_object.h"
@@ -21,6 +26,7 @@ namespace tessel {
 namespace {
 constexpr int kSwatchWidth = 36;
 constexpr int kSwatchHeight = 18;
+constexpr char kValueFieldProperty[] = "valueField";  // a slider's numeric field
 
 void PaintSwatch(QToolButton* button, COLORREF colour) {
   QPixmap swatch(kSwatchWidth, kSwatchHeight);
@@ -42,6 +48,7 @@ PropertyBar::PropertyBar(const QString& title, const QString& objectName, MainWi
   auto* body = new QWidget;
   m_form = new QFormLayout(body);
   m_form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+  m_form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   auto* scroll = new QScrollArea;
   scroll->setWidgetResizable(true);
   scroll->setFrameShape(QFrame::NoFrame);
@@ -50,12 +57,26 @@ PropertyBar::PropertyBar(const QString& title, const QString& objectName, MainWi
   main.AddFollower(this);
 }
 
-PropertyBar::~PropertyBar() { m_main.RemoveFollower(this); }
+PropertyBar::~PropertyBar() {
+  // When the main window deletes its children its follower list is already gone. Qt
+  // takes each child out of the parent's list just before deleting it, so a bar (or the
+  // window holding it) missing from that list is going down with the main window.
+  QObject* child = this;
+  while (child->parent() && child->parent() != &m_main) child = child->parent();
+  if (m_main.children().contains(child)) m_main.RemoveFollower(this);
+}
+
+void PropertyBar::initStyleOption(QStyleOptionDockWidget* option) const {
+  QDockWidget::initStyleOption(option);
+  option->title.replace("&&", "&");
+}
 
 void PropertyBar::SetWindow(DocumentWindow* window) {
   m_window = window;
   Refresh();
 }
+
+DocumentWindow* PropertyBar::Window() const { return m_window; }
 
 CVellumView* PropertyBar::View() const { return m_window ? &m_window->View() : nullptr; }
 
@@ -116,8 +137,36 @@ QSlider* PropertyBar::AddSlider(const QString& label, int min, int max, IntGette
   });
   connect(slider, &QSlider::sliderReleased, this,
           [this, slider, set] { Edit([&, value = slider->value()](CDrawObject& o) { set(o, value); }); });
-  AddRow(label, slider, [slider, get](const CDrawObject& o) { slider->setValue(get(o)); });
+
+  // The value beside the slider: it follows the slider, and a typed value (applied on
+  // Enter or when the field loses the focus) moves the slider, which edits.
+  auto* field = new QSpinBox;
+  field->setRange(min, max);
+  field->setKeyboardTracking(false);
+  field->setToolTip(label);
+  connect(slider, &QSlider::valueChanged, field, [field](int value) {
+    const QSignalBlocker quiet(field);
+    field->setValue(value);
+  });
+  connect(field, qOverload<int>(&QSpinBox::valueChanged), slider, &QSlider::setValue);
+  slider->setProperty(kValueFieldProperty, QVariant::fromValue(static_cast<QObject*>(field)));
+
+  auto* row = new QWidget;
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(slider, 1);
+  layout->addWidget(field);
+  AddRow(label, row, [slider, field, get](const CDrawObject& o) {
+    const int value = get(o);
+    slider->setValue(value);
+    const QSignalBlocker quiet(field);
+    field->setValue(value);
+  });
   return slider;
+}
+
+QSpinBox* PropertyBar::ValueFieldOf(QSlider* slider) {
+  return qobject_cast<QSpinBox*>(slider->property(kValueFieldProperty).value<QObject*>());
 }
 
 QCheckBox* PropertyBar::AddCheck(const QString& label, IntGetter get, IntSetter set) {
@@ -162,10 +211,24 @@ QPushButton* PropertyBar::AddButton(const QString& text, std::function<void()> a
 }
 
 bool PropertyBar::AskColor(COLORREF* colour) {
+  const auto& swatches = ProgramSwatches();
+  for (int i = 0; i < QColorDialog::customCount() && i < int(swatches.size()); ++i)
+    QColorDialog::setCustomColor(i, ToQColor(swatches[size_t(i)]));
   const QColor chosen = QColorDialog::getColor(ToQColor(*colour), this, windowTitle());
   if (!chosen.isValid()) return false;
   *colour = FromQColor(chosen);
   return true;
+}
+
+void DockPropertyBar(MainWindow& main, PropertyBar* bar) {
+  PropertyBar* first = nullptr;
+  for (PropertyBar* other : main.findChildren<PropertyBar*>())
+    if (other != bar && !first && main.dockWidgetArea(other) == Qt::RightDockWidgetArea && !other->isFloating())
+      first = other;
+  if (first)
+    main.tabifyDockWidget(first, bar);
+  else
+    main.addDockWidget(Qt::RightDockWidgetArea, bar);
 }
 
 }  // namespace tessel

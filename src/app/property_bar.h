@@ -20,6 +20,7 @@ class QFormLayout;
 class QLineEdit;
 class QPushButton;
 class QSlider;
+class QSpinBox;
 class QToolButton;
 
 namespace tessel {
@@ -32,7 +33,8 @@ class MainWindow;
 class PropertyBar : public QDockWidget, public IDocumentFollower {
   Q_OBJECT
  public:
-  // A bar titled title; objectName identifies it in the saved window layout.
+  // A bar titled title; objectName identifies it in the saved window layout. Write "&&"
+  // for an ampersand: the tab of a tabbed bar reads the title as a menu text would.
   PropertyBar(const QString& title, const QString& objectName, MainWindow& main);
   ~PropertyBar() override;
 
@@ -44,10 +46,13 @@ class PropertyBar : public QDockWidget, public IDocumentFollower {
   // objects; null without a document window.
   const CDrawObject* Shown() const;
   CVellumView* View() const;
-  DocumentWindow* Window() const { return m_window; }
+  DocumentWindow* Window() const;
   // Applies edit as a control does: to the selection with one undo step, or to the
   // look of new objects; then the window and every bar follow.
   void Edit(const std::function<void(CDrawObject&)>& edit);
+  // A numeric field beside every slider of this bar shows its value and takes typed
+  // values; this finds the field of a slider made by AddSlider (null for others).
+  static QSpinBox* ValueFieldOf(QSlider* slider);
 
  protected:
   using IntGetter = std::function<int(const CDrawObject&)>;
@@ -70,6 +75,14 @@ class PropertyBar : public QDockWidget, public IDocumentFollower {
   // Adds any widget as a row (label may be empty); refresh shows the shown object in it.
   void AddRow(const QString& label, QWidget* widget, std::function<void(const CDrawObject&)> refresh = {});
 
+  // Runs refresh with the shown object whenever the controls are refreshed (to enable or
+  // disable controls by the object's state).
+  void AddRefresher(std::function<void(const CDrawObject&)> refresh) { m_refreshers.push_back(std::move(refresh)); }
+  MainWindow& Main() const { return m_main; }
+
+  // The bar's own title line shows "&&" of the title as one "&", as its tab does.
+  void initStyleOption(QStyleOptionDockWidget* option) const override;
+
   // Asks the user for a colour starting at colour (with the program's swatches); false
   // on Cancel.
   bool AskColor(COLORREF* colour);
@@ -85,5 +98,9 @@ class PropertyBar : public QDockWidget, public IDocumentFollower {
 // The colour of a swatch button as a Qt colour, and back.
 QColor ToQColor(COLORREF colour);
 COLORREF FromQColor(const QColor& colour);
+
+// Docks bar on the right of main as a tab beside the property bars already docked there
+// (or on its own when it is the first), without raising it.
+void DockPropertyBar(MainWindow& main, PropertyBar* bar);
 
 }  // namespace tessel

@@ -19,6 +19,7 @@ int RunFileDialogTests(int argc, char** argv);
 int RunPrintTests(int argc, char** argv);
 int RunDrawToolsTests(int argc, char** argv);
 // ---- property bars (look) ----
+int RunLookBarsTests(int argc, char** argv);
 
 // ---- property bars (effect) ----
 
@@ -70,6 +71,7 @@ int main(int argc, char** argv) {
   failures += tessel::RunPrintTests(argc, argv);
   failures += tessel::RunDrawToolsTests(argc, argv);
   // ---- property bars (look) ----
+  failures += tessel::RunLookBarsTests(argc, argv);
 
   // ---- property bars (effect) ----
 
