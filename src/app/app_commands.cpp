@@ -53,6 +53,8 @@ const std::vector<AppCommandInfo>& AppCommandTable() {
       // ---- export and script generator ----
 
       // ---- Quick Styles and object library windows ----
+      {A::kQuickStyles, "view.quick-styles", "&Quick Styles", "Quick Styles", ""},
+      {A::kObjectLibrary, "view.object-library", "Object &Library", "Object Library", ""},
 
       // ---- Mutaflux, brushes and settings ----
 
@@ -144,6 +146,7 @@ std::vector<MenuSpec> ArrangedMenus() {
         // ---- property bars (View menu) ----
 
         // ---- Quick Styles and object library windows (View menu) ----
+        "-", "view.quick-styles", "view.object-library",
 
        }},
       {"&Window", {"window.tile", "window.cascade", "window.tabs", "-", "window.next"}},

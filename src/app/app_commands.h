@@ -52,6 +52,8 @@ enum class AppCommand {
   // ---- export and script generator ----
 
   // ---- Quick Styles and object library windows ----
+  kQuickStyles,
+  kObjectLibrary,
 
   // ---- Mutaflux, brushes and settings ----
 

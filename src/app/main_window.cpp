@@ -89,6 +89,8 @@ bool NeedsDocument(AppCommand c) {
     // ---- property bars (commands without a document) ----
 
     // ---- Quick Styles and object library windows (commands without a document) ----
+    case A::kQuickStyles:
+    case A::kObjectLibrary: return false;
 
     // ---- Mutaflux, brushes and settings (commands without a document) ----
 
@@ -128,6 +130,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_impl(std::make_
   // ---- export and script generator (install) ----
 
   // ---- Quick Styles and object library windows (install) ----
+  d.InstallLibraryWindows();
 
   // ---- Mutaflux, brushes and settings (install) ----
 
@@ -378,6 +381,8 @@ void MainWindow::Impl::OnAppCommand(AppCommand id) {
     // ---- export and script generator (commands) ----
 
     // ---- Quick Styles and object library windows (commands) ----
+    case A::kQuickStyles:
+    case A::kObjectLibrary: RevealLibraryWindow(id); break;
 
     // ---- Mutaflux, brushes and settings (commands) ----
 

@@ -27,6 +27,7 @@ int RunDrawToolsTests(int argc, char** argv);
 // ---- export and script generator ----
 
 // ---- Quick Styles and object library windows ----
+int RunLibraryWindowsTests(int argc, char** argv);
 
 // ---- Mutaflux, brushes and settings ----
 
@@ -72,6 +73,7 @@ int main(int argc, char** argv) {
   // ---- export and script generator ----
 
   // ---- Quick Styles and object library windows ----
+  failures += tessel::RunLibraryWindowsTests(argc, argv);
 
   // ---- Mutaflux, brushes and settings ----
 
