@@ -3,12 +3,11 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileSystemWatcher>
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <filesystem>
 
 #include "app/document_window.h"
 #include "app/main_window.h"

@@ -116,12 +116,15 @@ class LibraryWindowsTest : public QObject {
     Shot(m_styles, "quick-styles");
     Shot(m_library, "object-library");
     tabs->setCurrentIndex(kObjectsTab);
+    QTest::qWait(50);
     Shot(m_styles, "quick-styles-objects");
   }
 
   void bevelStyleClickChangesOnlyTheBevelInOneUndoStep() {
     CDrawObject* rect = DrawRectangle({20, 20}, {140, 100});
     QVERIFY(rect);
+    // A colour no style has: copying more than the bevel would change it.
+    m_doc->View().EditLook([](CDrawObject& o) { o.m_color = 0x123456; });
     CDrawObject before;
     before = *rect;
     const CDIBSection beforeBitmap = rect->m_bitmap.Clone();
@@ -220,6 +223,15 @@ class LibraryWindowsTest : public QObject {
     m_styles->ReplaceSelectedStyle();
     QCOMPARE(folder.Load(n, nullptr)->m_color, COLORREF(0x00FF00));
     QCOMPARE(list->count(), styles + 1);
+
+    // A style whose thumbnail is lost shows its object rendered instead.
+    QVERIFY(QFile::remove(QString::fromStdString(folder.ThumbnailFile(n))));
+    const QPixmap rendered = LibraryThumbnail(folder.ThumbnailFile(n), folder.StyleFile(n));
+    QCOMPARE(rendered.size(), QSize(50, 50));
+    const QColor middle = rendered.toImage().pixelColor(25, 25);
+    QVERIFY(middle.green() > 200);  // the rectangle's new colour, 0x00FF00
+    QVERIFY(middle.red() < 64 && middle.blue() < 64);
+    QVERIFY(LibraryThumbnail(folder.ThumbnailFile(n), folder.StyleFile(n) + ".missing").isNull());
 
     // Remove refuses without a selected style, asks, and deletes both files.
     list->clearSelection();
