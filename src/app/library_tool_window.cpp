@@ -1,8 +1,11 @@
 #include "app/library_tool_window.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
+#include <algorithm>
 
 #include "app/document_window.h"
 #include "app/main_window.h"
@@ -25,6 +28,15 @@ void LibraryToolWindow::RestoreShown(int shown) {
   m_shown = shown;
   // After the main window has appeared, so that the tool window stays above it.
   if (shown) QTimer::singleShot(0, this, [this] { show(); });
+}
+
+void LibraryToolWindow::MoveOnScreen(QPoint pos) {
+  // At least this much of the window stays on the screen.
+  constexpr int kVisible = 50;
+  const QRect area = (QGuiApplication::screenAt(pos) ? QGuiApplication::screenAt(pos) : screen())->availableGeometry();
+  pos.setX(std::clamp(pos.x(), area.left(), std::max(area.left(), area.right() - kVisible)));
+  pos.setY(std::clamp(pos.y(), area.top(), std::max(area.top(), area.bottom() - kVisible)));
+  move(pos);
 }
 
 void LibraryToolWindow::SetWindow(DocumentWindow* window) { m_window = window; }

@@ -26,6 +26,10 @@ class LibraryToolWindow : public QWidget, public IDocumentFollower {
   // Shows the window after the main window when shown (the stored state) is 1.
   void RestoreShown(int shown);
 
+  // Moves the window's top-left corner to pos, or nearer when that would leave too
+  // little of it on a screen to grab (a stored place from a larger screen).
+  void MoveOnScreen(QPoint pos);
+
   void SetWindow(DocumentWindow* window) override;
   DocumentWindow* Window() const;
 

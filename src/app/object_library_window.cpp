@@ -21,7 +21,7 @@ ObjectLibraryWindow::ObjectLibraryWindow(MainWindow& main)
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(m_panel);
   m_settings = CObjectLibraryWindowSettings::Load(screen()->availableGeometry().width());
-  move(m_settings.left, m_settings.top);
+  MoveOnScreen({m_settings.left, m_settings.top});
   resize(kWidth, kHeight);
   RestoreShown(m_settings.shown);
 }

@@ -67,7 +67,7 @@ QuickStylesWindow::QuickStylesWindow(MainWindow& main)
   layout->addWidget(m_tabs);
 
   m_settings = CStylesWindowSettings::Load(screen()->availableGeometry().height());
-  move(m_settings.left, m_settings.top);
+  MoveOnScreen({m_settings.left, m_settings.top});
   resize(m_settings.width, m_settings.height);
   m_tabs->setCurrentIndex(std::clamp(m_settings.tab, 0, kObjectsTab));
   OnTabChanged(m_tabs->currentIndex());

@@ -358,6 +358,16 @@ class LibraryWindowsTest : public QObject {
     QVERIFY(!m_library->isVisible());
     m_library->Reveal();
     m_styles->Tabs()->setCurrentIndex(5);
+
+    // A place beyond the screen (stored on a larger one) is pulled back onto it.
+    m_window.reset();
+    App().Profile().WriteInt("ObLib", "Left", 5000);
+    App().Profile().WriteInt("ObLib", "Top", 3000);
+    init();
+    const QRect screen = m_library->screen()->availableGeometry();
+    QVERIFY(screen.contains(m_library->pos()));
+    QVERIFY(m_library->pos().x() > screen.right() - 100);
+    QVERIFY(m_library->pos().y() > screen.bottom() - 100);
   }
 
  private:
