@@ -2,9 +2,9 @@
 // folders below Styles/ as thumbnails; the ninth, "Objects", holds the object library.
 // A click on a style puts the tab's group of attributes on the selected objects (one
 // undo step) or, with nothing selected, makes the style's colour, texture and bevel the
-// look of new objects. The lists' context menu adds the selected object as a style ("Add to
-// Styles"), overwrites the selected style ("Replace Style") or deletes it ("Remove from
-// Styles"). Position, size and the open tab are remembered.
+// look of new objects. The lists' context menu adds the selected object as a style
+// ("Add to Styles"), overwrites the selected style ("Replace Style") or deletes it
+// ("Remove from Styles"). Position, size and the open tab are remembered.
 #pragma once
 
 #include <vector>
