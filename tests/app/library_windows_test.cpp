@@ -7,8 +7,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QMimeData>
 #include <QTabWidget>
+#include <QTimer>
 #include <QtTest>
 #include <memory>
 
@@ -24,6 +26,8 @@
 #include "document/draw_object.h"
 #include "document/vellum_doc.h"
 #include "gui_test_support.h"
+#include "library/library_files.h"
+#include "library/new_object_defaults.h"
 #include "library/object_library.h"
 #include "view/vellum_view.h"
 
@@ -194,6 +198,47 @@ class LibraryWindowsTest : public QObject {
     QCOMPARE(second->m_textureName, style->m_textureName);
     QCOMPARE(second->m_textureAmount, style->m_textureAmount);
     QVERIFY(SameBevel(*second, *style));
+  }
+
+  void textStyleWithNothingSelectedSetsTheTextDefaults() {
+    // A text object stored as a style on the Lights tab (before the tab is first shown).
+    const int lightsTab = 4;
+    const CStyleFolder& folder = m_styles->Folder(lightsTab);
+    const int n = folder.FreeNumber();
+    CDrawObject text;
+    text.m_type = kTypePolynome;
+    text.m_envelope = 1;
+    text.m_text = "Aa";
+    text.m_color = 0x00AA55;
+    text.m_bevelWidth = 7;
+    text.m_width = 60;
+    text.m_height = 30;
+    QVERIFY(WriteObjectFile(folder.StyleFile(n), text, nullptr));
+    const CObjectDefaults objectBefore = m_doc->View().NewObjectDefaults().looks.object;
+
+    ClickStyle(lightsTab, n);
+    const CNewObjectDefaults& looks = m_doc->View().NewObjectDefaults().looks;
+    QCOMPARE(looks.text.m_color, COLORREF(0x00AA55));
+    QCOMPARE(looks.text.m_bevelWidth, 7);
+    QCOMPARE(looks.object.m_color, objectBefore.m_color);
+    QCOMPARE(looks.object.m_bevelWidth, objectBefore.m_bevelWidth);
+    QCOMPARE(guitest::Recorder().StatusTexts().back(), "Text Default:Style" + std::to_string(n) + ".sty");
+    QCOMPARE(Doc().ObjectCount(), 0);
+    QVERIFY(QFile::remove(QString::fromStdString(folder.StyleFile(n))));
+  }
+
+  void menusOfferOnlyWhatTheSelectionAllows() {
+    m_styles->Tabs()->setCurrentIndex(kUserTab);
+    ThumbnailList* list = m_styles->StyleList(kUserTab);
+    QCOMPARE(MenuEntries(list), QStringList({"Add to Styles-", "Replace Style-", "Remove from Styles+"}));
+    QVERIFY(DrawRectangle({10, 10}, {50, 50}));
+    QCOMPARE(MenuEntries(list), QStringList({"Add to Styles+", "Replace Style+", "Remove from Styles+"}));
+    ThumbnailList* objects = m_library->Panel()->List();
+    m_library->Reveal();
+    objects->SelectNumber(1);
+    QCOMPARE(MenuEntries(objects), QStringList({"Insert+", "Add to Library+", "Replace+", "Remove from Library+"}));
+    m_doc->View().SelectObject(nullptr);
+    QCOMPARE(MenuEntries(objects), QStringList({"Insert+", "Add to Library-", "Replace-", "Remove from Library+"}));
   }
 
   void stylesAreAddedReplacedAndRemovedInTheUserFolder() {
@@ -386,6 +431,19 @@ class LibraryWindowsTest : public QObject {
     m_window->Action("tool.select")->trigger();
     const int count = Doc().ObjectCount();
     return count ? Doc().ObjectAt(count - 1) : nullptr;
+  }
+  // The context menu of a list as its entries with + (enabled) or - (disabled).
+  QStringList MenuEntries(ThumbnailList* list) {
+    QStringList entries;
+    QTimer::singleShot(0, [&entries] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (!menu) return;
+      for (QAction* action : menu->actions())
+        if (!action->isSeparator()) entries << action->text() + (action->isEnabled() ? "+" : "-");
+      menu->close();
+    });
+    emit list->customContextMenuRequested(QPoint(5, 5));
+    return entries;
   }
   // A press and release, then the double-click event the second press becomes.
   void DoubleClick(QWidget* widget, QPoint at) {
