@@ -78,6 +78,8 @@ const std::vector<AppCommandInfo>& AppCommandTable() {
        "Web/Multimedia Script Generator", ""},
 
       // ---- Quick Styles and object library windows ----
+      {A::kQuickStyles, "view.quick-styles", "&Quick Styles", "Quick Styles", ""},
+      {A::kObjectLibrary, "view.object-library", "Object &Library", "Object Library", ""},
 
       // ---- Mutaflux, brushes and settings ----
       {A::kBrushLibrary, "edit.brush-library", "&Brush Library", "Brush Library", ""},
@@ -179,6 +181,7 @@ std::vector<MenuSpec> ArrangedMenus() {
         "-", "view.effect-bar", "view.outline-bar", "view.lights-bar", "view.object-properties-bar",
 
         // ---- Quick Styles and object library windows (View menu) ----
+        "-", "view.quick-styles", "view.object-library",
 
        }},
       {"&Window", {"window.tile", "window.cascade", "window.tabs", "-", "window.next"}},

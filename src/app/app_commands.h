@@ -74,6 +74,8 @@ enum class AppCommand {
   kScriptGenerator,
 
   // ---- Quick Styles and object library windows ----
+  kQuickStyles,
+  kObjectLibrary,
 
   // ---- Mutaflux, brushes and settings ----
   kBrushLibrary,

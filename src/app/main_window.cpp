@@ -100,6 +100,8 @@ bool NeedsDocument(AppCommand c) {
     case A::kShowObjectPropertiesBar: return false;
 
     // ---- Quick Styles and object library windows (commands without a document) ----
+    case A::kQuickStyles:
+    case A::kObjectLibrary: return false;
 
     // ---- Mutaflux, brushes and settings (commands without a document) ----
     case A::kBrushLibrary: return false;
@@ -143,6 +145,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_impl(std::make_
   // ---- export and script generator (install) ----
 
   // ---- Quick Styles and object library windows (install) ----
+  d.InstallLibraryWindows();
 
   // ---- Mutaflux, brushes and settings (install) ----
   d.brushLibrary = InstallBrushLibrary(*this);
@@ -416,6 +419,8 @@ void MainWindow::Impl::OnAppCommand(AppCommand id) {
     case A::kScriptGenerator: RunScriptGenerator(*window); break;
 
     // ---- Quick Styles and object library windows (commands) ----
+    case A::kQuickStyles:
+    case A::kObjectLibrary: RevealLibraryWindow(id); break;
 
     // ---- Mutaflux, brushes and settings (commands) ----
     case A::kBrushLibrary: ShowBrushLibrary(*brushLibrary); break;

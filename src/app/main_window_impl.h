@@ -88,6 +88,12 @@ struct MainWindow::Impl {
   void RunScriptGenerator(DocumentWindow& window);
 
   // ---- Quick Styles and object library windows ----
+  // (library_windows_install.cpp) Makes both windows, following the active document.
+  void InstallLibraryWindows();
+  // Shows and raises the window of kQuickStyles or kObjectLibrary.
+  void RevealLibraryWindow(AppCommand id);
+  class QuickStylesWindow* quickStyles = nullptr;
+  class ObjectLibraryWindow* objectLibrary = nullptr;
 
   // ---- Mutaflux, brushes and settings ----
   BrushLibraryDock* brushLibrary = nullptr;

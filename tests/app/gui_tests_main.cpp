@@ -32,6 +32,7 @@ int RunBitmapMenuTests(int argc, char** argv);
 int RunExportDialogTests(int argc, char** argv);
 
 // ---- Quick Styles and object library windows ----
+int RunLibraryWindowsTests(int argc, char** argv);
 
 // ---- Mutaflux, brushes and settings ----
 int RunMutafluxDialogTests(int argc, char** argv);
@@ -84,6 +85,7 @@ int main(int argc, char** argv) {
   failures += tessel::RunExportDialogTests(argc, argv);
 
   // ---- Quick Styles and object library windows ----
+  failures += tessel::RunLibraryWindowsTests(argc, argv);
 
   // ---- Mutaflux, brushes and settings ----
   failures += tessel::RunMutafluxDialogTests(argc, argv);
