@@ -38,19 +38,19 @@ QIcon FlatTile() {
   return QIcon(tile);
 }
 
-QString FolderPath(const std::string& root) {
-  return QString::fromStdString(root + "/" + CTextureBank::FolderFor("BUM"));
+QString FolderPath(const std::string& root, const char* category) {
+  return QString::fromStdString(root + "/" + CTextureBank::FolderFor(category));
 }
 }  // namespace
 
-QStringList BumpMapDialog::BumpMapFiles() {
+QStringList BumpMapDialog::BumpMapFiles(const char* category) {
   const QStringList patterns = {"*.bmp", "*.jpg", "*.jpeg", "*.png", "*.tga", "*.tif",
                                 "*.tiff", "*.gif", "*.pcx", "*.psd"};
   std::set<QString> seen;  // lower-cased names
   QStringList names;
   for (const std::string& root : {App().Paths().UserFolder(), App().Paths().ProgramFolder()}) {
     if (root.empty()) continue;
-    const QDir dir(FolderPath(root));
+    const QDir dir(FolderPath(root, category));
     for (const QString& name : dir.entryList(patterns, QDir::Files, QDir::Name | QDir::IgnoreCase))
       if (name.compare(kNone, Qt::CaseInsensitive) != 0 && seen.insert(name.toLower()).second) names << name;
   }
@@ -58,8 +58,9 @@ QStringList BumpMapDialog::BumpMapFiles() {
   return names;
 }
 
-BumpMapDialog::BumpMapDialog(QWidget* parent, const QString& current) : QDialog(parent) {
-  setWindowTitle("Bump Map");
+BumpMapDialog::BumpMapDialog(QWidget* parent, const QString& current, const char* category, const QString& title)
+    : QDialog(parent) {
+  setWindowTitle(title);
   resize(kDialogWidth, kDialogHeight);
   m_list = new QListWidget;
   m_list->setObjectName("bumpMaps");
@@ -69,8 +70,8 @@ BumpMapDialog::BumpMapDialog(QWidget* parent, const QString& current) : QDialog(
   m_list->setMovement(QListView::Static);
   m_list->setGridSize(QSize(kThumbSide + kGridRoom, kThumbSide + kGridRoom));
   m_list->addItem(new QListWidgetItem(FlatTile(), kNone));
-  for (const QString& name : BumpMapFiles()) {
-    const std::string path = App().Paths().Find(CTextureBank::FolderFor("BUM"), name.toStdString());
+  for (const QString& name : BumpMapFiles(category)) {
+    const std::string path = App().Paths().Find(CTextureBank::FolderFor(category), name.toStdString());
     m_list->addItem(new QListWidgetItem(Thumbnail(QString::fromStdString(path)), name));
   }
   m_list->setCurrentRow(0);

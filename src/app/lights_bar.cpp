@@ -70,6 +70,8 @@ LightsBar::LightsBar(MainWindow& main) : PropertyBar("Lights and Material", "lig
       ->setObjectName("lightsOn");
   AddLightControls();
   AddBumpControls();
+  AddBumpShapeControls();
+  AddSurfaceControls();
   AddMaterialControls();
 }
 

@@ -43,6 +43,9 @@ class LightsBar : public PropertyBar {
   // chosen light; the bump map and the environment picture; the material.
   void AddLightControls();
   void AddBumpControls();
+  // The bump map's scale and inversion, and the surface skin (lights_bar_surface.cpp).
+  void AddBumpShapeControls();
+  void AddSurfaceControls();
   void AddMaterialControls();
   // The selected objects: the current one, else the multi-selection.
   std::vector<CDrawObject*> Selected() const;
@@ -55,6 +58,7 @@ class LightsBar : public PropertyBar {
   MainWindow& m_main;
   QListWidget* m_lights = nullptr;
   QLabel* m_bumpName = nullptr;
+  QLabel* m_surfaceName = nullptr;
   QWidget* m_environmentButtons = nullptr;
 };
 
