@@ -27,6 +27,7 @@
 #include "app/layers_dock.h"
 #include "app/main_window_impl.h"
 #include "app/object_bar.h"
+#include "app/paint_tool_panel.h"
 #include "app/tool_dialogs.h"
 #include "app/tool_value_bar.h"
 #include "app/qt_messages.h"
@@ -132,6 +133,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_impl(std::make_
   // ---- Mutaflux, brushes and settings (install) ----
 
   // ---- painting editor (install) ----
+  d.paintPanel = new PaintToolPanel(*this);
+  addDockWidget(Qt::LeftDockWidgetArea, d.paintPanel);
+  AddFollower(d.paintPanel);
 
   if (auto* messages = dynamic_cast<CQtMessages*>(&App().Messages())) messages->Attach(this, d.status, d.progress);
   connect(&d.refreshTimer, &QTimer::timeout, this, [this] {

@@ -21,6 +21,7 @@ class QProgressBar;
 
 namespace tessel {
 class IDocumentFollower;
+class PaintToolPanel;
 class ToolValueBar;
 }
 
@@ -84,6 +85,7 @@ struct MainWindow::Impl {
   // ---- Mutaflux, brushes and settings ----
 
   // ---- painting editor ----
+  PaintToolPanel* paintPanel = nullptr;
 
   QTimer refreshTimer;
   QPointer<QMdiSubWindow> lastActive;
