@@ -31,6 +31,7 @@ int RunDrawToolsTests(int argc, char** argv);
 // ---- Mutaflux, brushes and settings ----
 
 // ---- painting editor ----
+int RunPaintEditorTests(int argc, char** argv);
 
 }  // namespace tessel
 
@@ -76,6 +77,7 @@ int main(int argc, char** argv) {
   // ---- Mutaflux, brushes and settings ----
 
   // ---- painting editor ----
+  failures += tessel::RunPaintEditorTests(argc, argv);
 
   return failures == 0 ? 0 : 1;
 }
