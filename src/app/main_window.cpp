@@ -60,6 +60,7 @@ bool IsCheckable(const CommandInfo& c) {
     case C::kMateCanvasBorders:
     case C::kOnionSkinOnTop:
     case C::kBlueprintShowOnBack:
+    case C::kPaintOnEdge:
     case C::kCombineModeXor:
     case C::kCombineModeUnion: return true;
     default: return false;

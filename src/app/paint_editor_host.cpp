@@ -136,6 +136,9 @@ void PaintEditorHost::RouteState(ViewCommand command, CommandState& state) const
 bool PaintEditorHost::eventFilter(QObject* watched, QEvent* event) {
   if (watched == &m_window) {
     if (Running() && event->type() == QEvent::KeyPress) return KeyEvent(static_cast<QKeyEvent*>(event));
+    // Closing the window keeps the painting: it goes into the document first, so the
+    // question about saving sees it.
+    if (Running() && event->type() == QEvent::Close) EndEditing();
     return false;
   }
   if (watched != m_window.viewport()) return false;

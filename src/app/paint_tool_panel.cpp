@@ -30,6 +30,9 @@ namespace {
 constexpr int kToolColumns = 3;
 constexpr int kSwatchSide = 24;
 constexpr int kPreviewSide = kLibraryPreviewSide;
+// A brush list cell: the preview with two short lines of name below.
+constexpr int kBrushCellWidth = 76;
+constexpr int kBrushCellHeight = 74;
 const QColor kMetal(150, 150, 160);
 const QColor kInkFill(70, 110, 200);
 
@@ -194,6 +197,8 @@ QWidget* PaintToolPanel::BuildBrushes() {
   m_brushes->setIconSize(QSize(kPreviewSide, kPreviewSide));
   m_brushes->setResizeMode(QListView::Adjust);
   m_brushes->setMovement(QListView::Static);
+  m_brushes->setGridSize(QSize(kBrushCellWidth, kBrushCellHeight));
+  m_brushes->setWordWrap(true);
   connect(m_brushes, &QListWidget::currentRowChanged, this, [this](int row) { ChooseBrush(row); });
   auto* properties = new QPushButton("Brush Properties", box);
   properties->setObjectName("brushProperties");

@@ -124,6 +124,13 @@ class PaintEditorTest : public QObject {
     QVERIFY(Action("object.paint-on-edge")->isEnabled());
     // The view paints nothing of its own; the editor shows the canvas.
     QVERIFY(m_doc->View().Paint({0, 0, 100, 100}).blank);
+    // "Paint on Edge" stays a toggle of the editor.
+    Action("object.paint-on-edge")->trigger();
+    QVERIFY(Host().Editor()->PaintOnEdge());
+    QVERIFY(Action("object.paint-on-edge")->isChecked());
+    QVERIFY(!Host().Editor()->EdgeMap().IsEmpty());
+    Action("object.paint-on-edge")->trigger();
+    QVERIFY(!Host().Editor()->PaintOnEdge());
     Shot("editor");
     QTest::keyClick(m_doc, Qt::Key_Escape);
     QVERIFY(!Host().Running());
@@ -146,6 +153,7 @@ class PaintEditorTest : public QObject {
     QCOMPARE(At(layer, 60, 30 + kTipSize).g, 255);
     QCOMPARE(At(layer, 20 - kTipSize, 30).g, 255);
     QCOMPARE(At(layer, 60, 50).g, 255);
+    Shot("stroke");
   }
 
   void tabletPressureHalvesCoverageAndEraserPaintsNothing() {
