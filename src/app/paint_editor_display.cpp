@@ -33,6 +33,24 @@ void FillColour(CDIBSection& dib, uint32_t colorref) {
     }
   }
 }
+// Copies picture (8, 24 or 32 bits) onto canvas with its top-left corner at (left, top),
+// opaque, clipped to the canvas.
+void PlacePicture(CDIBSection& canvas, const CDIBSection& picture, int left, int top) {
+  const int bpp = picture.BytesPerPixel();
+  if (bpp != 1 && bpp != 3 && bpp != 4) return;
+  for (int y = std::max(0, -top); y < picture.Height() && top + y < canvas.Height(); ++y) {
+    const uint8_t* s = picture.RowFromTop(y);
+    uint8_t* d = canvas.RowFromTop(top + y);
+    for (int x = std::max(0, -left); x < picture.Width() && left + x < canvas.Width(); ++x) {
+      const uint8_t* sp = s + x * bpp;
+      uint8_t* dp = d + (left + x) * 4;
+      dp[kBlue] = sp[0];
+      dp[kGreen] = bpp == 1 ? sp[0] : sp[1];
+      dp[kRed] = bpp == 1 ? sp[0] : sp[2];
+      dp[kAlpha] = kOpaque;
+    }
+  }
+}
 }  // namespace
 
 PaintEditorDisplay::PaintEditorDisplay(CVellumDoc& doc, CDrawObject& object, bool lensesOff)
@@ -42,6 +60,10 @@ PaintEditorDisplay::PaintEditorDisplay(CVellumDoc& doc, CDrawObject& object, boo
   FillColour(m_below, doc.m_background);
   const CompositeOptions options = OptionsFor(doc, lensesOff);
   for (int i = 0; i < doc.ObjectCount() && doc.ObjectAt(i) != &object; ++i) DrawObject(m_below, *doc.ObjectAt(i), options);
+  if (!doc.m_blueprint.IsEmpty()) {
+    m_blueprint = m_below.Clone();
+    PlacePicture(m_blueprint, doc.m_blueprint, doc.m_blueprintX, doc.m_blueprintY);
+  }
 }
 
 PaintEditorDisplay::~PaintEditorDisplay() = default;

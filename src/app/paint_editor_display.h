@@ -21,6 +21,10 @@ class PaintEditorDisplay {
   // The background with the objects below the edited one, canvas-sized, top-left at
   // the canvas origin: what the clone tool reads as "the layers below".
   const CDIBSection& Below() const { return m_below; }
+  // The document's blueprint where it lies on the canvas, over Below(), 32-bit and
+  // canvas-sized: what the clone tool reads in its blueprint mode. Empty when the
+  // document has no blueprint.
+  const CDIBSection& BlueprintOnCanvas() const { return m_blueprint; }
 
   // The whole canvas with the object shown as it renders with layer in place of its
   // own; the object is rendered again only when layerChanged (or on the first call).
@@ -33,6 +37,7 @@ class PaintEditorDisplay {
   std::unique_ptr<CDrawObject> m_shown;  // a copy of the object carrying the working layer
   bool m_rendered = false;
   CDIBSection m_below;
+  CDIBSection m_blueprint;
   CDIBSection m_canvas;
 };
 

@@ -48,7 +48,7 @@ bool PaintEditorHost::OpenEditor(CDrawObject& object, int paintTool) {
   m_display = std::make_unique<PaintEditorDisplay>(m_window.Document(), object, view.m_lensesOff);
   m_editor = std::make_unique<CPaintEditor>(object, m_state);
   m_editor->SetPaintOnEdge(m_paintOnEdge);
-  const CDIBSection& blueprint = m_window.Document().m_blueprint;
+  const CDIBSection& blueprint = m_display->BlueprintOnCanvas();
   m_editor->SetCloneImages(&m_display->Below(), blueprint.IsEmpty() ? nullptr : &blueprint);
   m_layerChanged = true;
   view.SelectObject(&object);
@@ -142,6 +142,8 @@ bool PaintEditorHost::eventFilter(QObject* watched, QEvent* event) {
     return false;
   }
   if (watched != m_window.viewport()) return false;
+  // An object taken out of the document meanwhile (from the layers list) ends editing.
+  if (Running() && m_window.Document().Position(m_object) < 0) Close();
   return Running() ? RunningViewportEvent(event) : IdleViewportEvent(event);
 }
 

@@ -244,6 +244,30 @@ class PaintEditorTest : public QObject {
     QCOMPARE(At(m_object->m_layer, 30, 30).a, 0);
   }
 
+  void cloneReadsTheBlueprintWhereItLies() {
+    // A 24-bit green blueprint whose top-left lies at the object's (20, 10).
+    CDIBSection blueprint;
+    blueprint.Create(60, 40, 24);
+    for (int y = 0; y < 40; ++y)
+      for (int x = 0; x < 60; ++x) {
+        uint8_t* p = blueprint.RowFromTop(y) + x * 3;
+        p[0] = 0, p[1] = 200, p[2] = 0;
+      }
+    Doc().m_blueprint = std::move(blueprint);
+    Doc().m_blueprintX = kLeft + 20, Doc().m_blueprintY = kTop + 10;
+    Doc().m_background = 0x404040;
+    AppPaintingState().m_cloneSource = CloneSource::kLayersBelow;
+    Action("object.paint-edit")->trigger();
+    m_window->findChild<QToolButton*>("cloneSwitch")->click();
+    QCOMPARE(AppPaintingState().m_cloneSource, CloneSource::kBlueprint);
+    Stroke({kLeft + 30, kTop + 20}, {kLeft + 70, kTop + 20});
+    const Pixel inside = At(Host().Editor()->Layer(), 50, 20);
+    QVERIFY(inside.r == 0 && inside.g == 200 && inside.b == 0);
+    // Beyond the blueprint the clone shows what lies below the object: the dark canvas.
+    Stroke({kLeft + 10, kTop + 70}, {kLeft + 10, kTop + 70});
+    QCOMPARE(At(Host().Editor()->Layer(), 10, 70).g, 0x40);
+  }
+
   void panelSetsBrushBlendOpacityAndCloneSource() {
     Action("object.paint-edit")->trigger();
     CPaintingState& s = AppPaintingState();
