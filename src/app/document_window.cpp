@@ -83,7 +83,10 @@ DocumentWindow::DocumentWindow(std::unique_ptr<CVellumDoc> doc, QWidget* parent)
   m_painting = new PaintEditorHost(*this);
 }
 
-DocumentWindow::~DocumentWindow() = default;
+DocumentWindow::~DocumentWindow() {
+  // The editor must not see the viewport's last events once the document is going.
+  m_painting->Detach();
+}
 
 QString DocumentWindow::Title() const {
   const QString name =

@@ -81,6 +81,14 @@ void PaintEditorHost::Close() {
   emit m_window.edited();
 }
 
+void PaintEditorHost::Detach() {
+  m_window.viewport()->removeEventFilter(this);
+  m_window.removeEventFilter(this);
+  m_editor.reset();
+  m_display.reset();
+  m_object = nullptr;
+}
+
 bool PaintEditorHost::UndoStroke() {
   if (!Running() || !m_editor->Undo()) return false;
   AfterInput();
@@ -220,10 +228,15 @@ void PaintEditorHost::TabletEvent(QTabletEvent* event) {
 
 bool PaintEditorHost::KeyEvent(QKeyEvent* event) {
   const bool ctrl = event->modifiers() & Qt::ControlModifier;
-  if (event->key() == Qt::Key_Escape) return EndEditing(), true;
-  if (ctrl && event->key() == Qt::Key_Z) return UndoStroke(), true;
-  if (ctrl && event->key() == Qt::Key_Y) return RedoStroke(), true;
-  return false;
+  if (event->key() == Qt::Key_Escape)
+    EndEditing();
+  else if (ctrl && event->key() == Qt::Key_Z)
+    UndoStroke();
+  else if (ctrl && event->key() == Qt::Key_Y)
+    RedoStroke();
+  else
+    return false;
+  return true;
 }
 
 void PaintEditorHost::SyncMapping() {

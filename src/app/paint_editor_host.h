@@ -46,6 +46,10 @@ class PaintEditorHost : public QObject, public IPaintEditorRoute {
   bool UndoStroke();
   bool RedoStroke();
 
+  // The window is going: input is no longer watched and a running editor is dropped
+  // without touching the document.
+  void Detach();
+
   // "Paint on Edge", kept for the next editor as well.
   bool PaintOnEdge() const { return m_paintOnEdge; }
   void SetPaintOnEdge(bool on);

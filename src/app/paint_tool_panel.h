@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QDockWidget>
+#include <QPointer>
 #include <memory>
 
 #include "app/document_follower.h"
@@ -49,7 +50,7 @@ class PaintToolPanel : public QDockWidget, public IDocumentFollower {
 
   MainWindow& m_main;
   CPaintingState& m_state;
-  DocumentWindow* m_window = nullptr;
+  QPointer<DocumentWindow> m_window;  // the window may go before it is told
   std::unique_ptr<CBrushLibrary> m_library;
   QButtonGroup* m_tools = nullptr;
   QToolButton* m_cloneSwitch = nullptr;

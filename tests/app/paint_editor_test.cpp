@@ -199,6 +199,36 @@ class PaintEditorTest : public QObject {
     QCOMPARE(At(restored->m_layer, 40, 60).g, 255);
   }
 
+  void shapeWithoutLayerGetsOneWhenPainted() {
+    CDrawObject* rect = Doc().NewObject();
+    rect->CreateRectangle(200, 150, 300, 230);
+    rect->AllocateBitmaps(100, 80);
+    QVERIFY(rect->m_layer.IsEmpty());
+    m_doc->View().SelectObject(rect);
+    Action("object.paint-edit")->trigger();
+    QCOMPARE(Host().Object(), rect);
+    Stroke({230, 190}, {270, 190});
+    QTest::keyClick(m_doc, Qt::Key_Escape);
+    QCOMPARE(rect->m_layer.Width(), rect->m_width);
+    QCOMPARE(rect->m_layer.Height(), rect->m_height);
+    const int layerY = 190 - rect->m_top, layerX = 250 - rect->m_left;
+    const Pixel painted = At(rect->m_layer, layerX, layerY);
+    QVERIFY(painted.r == 255 && painted.g == 0 && painted.a == 255);
+    // The render folds the layer into the shape.
+    const Pixel shown = At(rect->m_bitmap, layerX, layerY);
+    QVERIFY2(shown.r > 200 && shown.g < 60, qPrintable(QString("%1 %2").arg(shown.r).arg(shown.g)));
+  }
+
+  void windowGoingWhileEditingDropsTheEditor() {
+    Action("object.paint-edit")->trigger();
+    Stroke({kLeft + 20, kTop + 20}, {kLeft + 40, kTop + 20});
+    m_doc->parentWidget()->deleteLater();  // no close event: the editor is dropped
+    QTRY_VERIFY(m_doc.isNull());
+    auto* panel = m_window->findChild<PaintToolPanel*>("paintToolPanel");
+    m_window->NotifyEdited(true);
+    QVERIFY(!panel->isVisible());
+  }
+
   void endingWithoutChangeRecordsNothing() {
     const size_t snapshots = Doc().m_undoList.size();
     Action("object.paint-edit")->trigger();
