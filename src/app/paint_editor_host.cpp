@@ -3,7 +3,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTabletEvent>
+#include <QWheelEvent>
 
 #include "app/app_painting_state.h"
 #include "app/canvas_painter.h"
@@ -26,6 +28,9 @@ const QColor kEditedFrame(0, 90, 200);
 // Cursor indices of tablet reports: the pen's tip, its eraser end.
 constexpr int kPenTip = 1;
 constexpr int kPenEraser = 2;
+// A wheel notch (120 eighths of a degree) scrolls three lines.
+constexpr int kWheelNotch = 120;
+constexpr int kWheelLines = 3;
 
 CPointD ViewPoint(const QPointF& p) { return {p.x(), p.y()}; }
 }  // namespace
@@ -53,6 +58,7 @@ bool PaintEditorHost::OpenEditor(CDrawObject& object, int paintTool) {
   m_layerChanged = true;
   view.SelectObject(&object);
   view.BeginPaintEditor();
+  m_window.SetCursor(ViewCursor::kCrosshair);
   m_window.viewport()->update();
   emit m_window.edited();
   return true;
@@ -199,7 +205,7 @@ bool PaintEditorHost::RunningViewportEvent(QEvent* event) {
     case QEvent::TabletPress:
     case QEvent::TabletMove:
     case QEvent::TabletRelease: TabletEvent(static_cast<QTabletEvent*>(event)); return true;
-    case QEvent::Wheel: return true;
+    case QEvent::Wheel: WheelEvent(static_cast<QWheelEvent*>(event)); return true;
     case QEvent::ContextMenu: return true;
     default: return false;
   }
@@ -224,6 +230,22 @@ void PaintEditorHost::TabletEvent(QTabletEvent* event) {
       m_tabletDown = false;
       break;
   }
+}
+
+void PaintEditorHost::WheelEvent(QWheelEvent* event) {
+  const QPoint angle = event->angleDelta();
+  const int delta = angle.y() != 0 ? angle.y() : angle.x();
+  if (delta == 0) return;
+  if (event->modifiers() & Qt::ControlModifier) {
+    // Zoom as the menu does; the editor follows the view's mapping.
+    m_window.View().Execute(delta > 0 ? ViewCommand::kZoomIn : ViewCommand::kZoomOut);
+    m_window.viewport()->update();
+    emit m_window.edited();
+    return;
+  }
+  const bool sideways = (event->modifiers() & Qt::ShiftModifier) || angle.y() == 0;
+  QScrollBar* bar = sideways ? m_window.horizontalScrollBar() : m_window.verticalScrollBar();
+  bar->setValue(bar->value() - delta * kWheelLines * bar->singleStep() / kWheelNotch);
 }
 
 bool PaintEditorHost::KeyEvent(QKeyEvent* event) {

@@ -16,6 +16,7 @@ class QEvent;
 class QKeyEvent;
 class QPointF;
 class QTabletEvent;
+class QWheelEvent;
 
 namespace tessel {
 
@@ -68,6 +69,8 @@ class PaintEditorHost : public QObject, public IPaintEditorRoute {
   bool RunningViewportEvent(QEvent* event);
   bool KeyEvent(QKeyEvent* event);
   void TabletEvent(QTabletEvent* event);
+  // Ctrl zooms, the wheel alone scrolls (Shift: sideways).
+  void WheelEvent(QWheelEvent* event);
   // The editor's view mapping from the view's zoom and scroll, before every event.
   void SyncMapping();
   void PointerDown(const QPointF& at, bool right);

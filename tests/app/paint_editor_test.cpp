@@ -8,6 +8,7 @@
 #include <QPointingDevice>
 #include <QSlider>
 #include <QTabletEvent>
+#include <QWheelEvent>
 #include <QToolButton>
 #include <QtTest>
 
@@ -154,6 +155,16 @@ class PaintEditorTest : public QObject {
     QCOMPARE(At(layer, 20 - kTipSize, 30).g, 255);
     QCOMPARE(At(layer, 60, 50).g, 255);
     Shot("stroke");
+    // Ctrl+wheel zooms further while painting; the next stroke still lands right.
+    const QPointF centre = m_doc->viewport()->rect().center();
+    QWheelEvent wheel(centre, m_doc->viewport()->mapToGlobal(centre), {}, {0, 120}, Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(m_doc->viewport(), &wheel);
+    QCOMPARE(m_doc->View().Scale(), 4.0f);
+    m_doc->View().CenterOnDocumentPoint({kLeft + 60, kTop + 60});
+    Stroke({kLeft + 50, kTop + 60}, {kLeft + 70, kTop + 60});
+    QCOMPARE(At(Host().Editor()->Layer(), 60, 60).g, 0);
+    QCOMPARE(At(Host().Editor()->Layer(), 60, 60 - kTipSize).g, 255);
   }
 
   void tabletPressureHalvesCoverageAndEraserPaintsNothing() {
