@@ -153,6 +153,7 @@ std::vector<MenuSpec> ArrangedMenus() {
         ">Combine &Mode", "object.mode-xor", "object.mode-union", "<", "-", "object.copy-as-bitmap",
         "object.paste-as-bitmap", "object.paste-inside", "object.new-bitmap", "object.bitmap-shadow",
         // ---- painting editor (Object menu) ----
+        "-", "object.paint-edit", "object.paint-on-edge",
        }},
       {"&Bitmap",
        {

@@ -19,6 +19,7 @@
 #include <QUrl>
 
 #include "app/canvas_painter.h"
+#include "app/paint_editor_host.h"
 #include "app/qt_image.h"
 #include "app/shell.h"
 #include "app/tool_dialogs.h"
@@ -78,9 +79,14 @@ DocumentWindow::DocumentWindow(std::unique_ptr<CVellumDoc> doc, QWidget* parent)
   connect(horizontalScrollBar(), &QScrollBar::sliderReleased, this, endScroll);
   connect(verticalScrollBar(), &QScrollBar::sliderReleased, this, endScroll);
   m_lastUndoHead = m_doc->m_undoList.empty() ? nullptr : &m_doc->m_undoList.front();
+  // The painting editor watches the viewport's input before the view sees it.
+  m_painting = new PaintEditorHost(*this);
 }
 
-DocumentWindow::~DocumentWindow() = default;
+DocumentWindow::~DocumentWindow() {
+  // The editor must not see the viewport's last events once the document is going.
+  m_painting->Detach();
+}
 
 QString DocumentWindow::Title() const {
   const QString name =

@@ -14,6 +14,7 @@ namespace tessel {
 
 class CVellumDoc;
 class CVellumView;
+class PaintEditorHost;
 
 class DocumentWindow : public QAbstractScrollArea, public IViewHost {
   Q_OBJECT
@@ -36,6 +37,8 @@ class DocumentWindow : public QAbstractScrollArea, public IViewHost {
   void RepaintAll();
   // Marks the document modified when a new undo step appeared since the last call.
   void NoteEdits();
+  // The painting editor of this window (running or not).
+  PaintEditorHost& Painting() { return *m_painting; }
   // Asked before the window closes with a modified document: true lets it close.
   std::function<bool(DocumentWindow&)> m_confirmClose;
 
@@ -99,6 +102,7 @@ class DocumentWindow : public QAbstractScrollArea, public IViewHost {
   bool m_updatingScrollBars = false;
   const void* m_lastUndoHead = nullptr;
   int m_cursorShown = -1;
+  PaintEditorHost* m_painting = nullptr;  // a child of this window
 };
 
 }  // namespace tessel

@@ -30,6 +30,7 @@
 #include "app/look_bars.h"
 #include "app/main_window_impl.h"
 #include "app/object_bar.h"
+#include "app/paint_tool_panel.h"
 #include "app/tool_dialogs.h"
 #include "app/tool_value_bar.h"
 #include "app/qt_messages.h"
@@ -62,6 +63,7 @@ bool IsCheckable(const CommandInfo& c) {
     case C::kMateCanvasBorders:
     case C::kOnionSkinOnTop:
     case C::kBlueprintShowOnBack:
+    case C::kPaintOnEdge:
     case C::kCombineModeXor:
     case C::kCombineModeUnion: return true;
     default: return false;
@@ -151,6 +153,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_impl(std::make_
   d.brushLibrary = InstallBrushLibrary(*this);
 
   // ---- painting editor (install) ----
+  d.paintPanel = new PaintToolPanel(*this);
+  addDockWidget(Qt::LeftDockWidgetArea, d.paintPanel);
+  AddFollower(d.paintPanel);
 
   if (auto* messages = dynamic_cast<CQtMessages*>(&App().Messages())) messages->Attach(this, d.status, d.progress);
   connect(&d.refreshTimer, &QTimer::timeout, this, [this] {

@@ -22,6 +22,7 @@ class QProgressBar;
 namespace tessel {
 class BrushLibraryDock;
 class IDocumentFollower;
+class PaintToolPanel;
 class ToolValueBar;
 }
 
@@ -99,6 +100,7 @@ struct MainWindow::Impl {
   BrushLibraryDock* brushLibrary = nullptr;
 
   // ---- painting editor ----
+  PaintToolPanel* paintPanel = nullptr;
 
   QTimer refreshTimer;
   QPointer<QMdiSubWindow> lastActive;

@@ -163,6 +163,26 @@ void DrawLetterTile(QPainter& p, const std::string& id) {
   p.drawText(QRectF(0, 0, 24, 24), Qt::AlignCenter, QString(QChar(name.empty() ? '?' : name[0])).toUpper());
 }
 
+// The paint tools: a brush over a checkered (see-through) or a solid patch.
+void DrawPaintBrush(QPainter& p) {
+  p.setBrush(QColor(200, 150, 90));
+  p.drawPolygon(QPolygonF({{20, 2}, {22, 4}, {13, 13}, {11, 11}}));
+  p.setBrush(kInk);
+  p.drawEllipse(QRectF(8, 11, 5, 5));
+}
+
+void DrawPaintTransparency(QPainter& p) {
+  p.setBrush(Qt::Dense6Pattern);
+  p.drawRect(QRectF(2, 12, 12, 10));
+  DrawPaintBrush(p);
+}
+
+void DrawPaintOpaque(QPainter& p) {
+  p.setBrush(kFill);
+  p.drawRect(QRectF(2, 12, 12, 10));
+  DrawPaintBrush(p);
+}
+
 struct ToolIconEntry {
   const char* id;
   void (*draw)(QPainter&);
@@ -175,6 +195,7 @@ constexpr ToolIconEntry kToolIcons[] = {
     {"tool.image", DrawImage},         {"tool.texture", DrawTexture}, {"tool.perspective", DrawPerspective},
     {"tool.lights", DrawLights},       {"tool.transparency-map", DrawTransparencyMap},
     {"tool.shape", DrawShapeTool},     {"tool.add-point", DrawAddPoint},
+    {"tool.paint-transparency", DrawPaintTransparency}, {"tool.paint-opaque", DrawPaintOpaque},
 };
 }  // namespace
 

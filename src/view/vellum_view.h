@@ -27,6 +27,7 @@ namespace tessel {
 
 class CDrawObject;
 class CVellumDoc;
+class IPaintEditorRoute;
 class IViewHost;
 struct CGroup;
 
@@ -539,6 +540,28 @@ class CVellumView : public ZoomView {
   CPoint m_pointLast;           // the (snapped) mouse at the last step of the gesture
   CRect m_pointBefore;          // the object's area when the gesture started
   // ---- end of shape tool ----
+
+  // ---- Painting editor: the paint tools (12, 22), "Bitmap Brush Edit on Object" and
+  // "Paint on Edge" (view_paint_commands.cpp) ----
+ public:
+  // Where the painting commands go, and everything while the editor runs (code 24):
+  // set by the window that owns the editor; may stay null (the commands then do
+  // nothing).
+  IPaintEditorRoute* m_paintEditorRoute = nullptr;
+  // The object a painting editor would open on for a press at a window point: the
+  // topmost object there that is a bitmap or carries a layer, else null.
+  CDrawObject* PaintableObjectAt(CPoint window) const;
+  // The editor starts: the view paints nothing, its tool becomes code 24 and the tool
+  // commands are off. EndPaintEditor returns to the tool chosen before and repaints
+  // everything.
+  void BeginPaintEditor();
+  void EndPaintEditor();
+
+ private:
+  int m_toolBeforePainting = kToolSelect;
+  bool ExecutePaintCommand(ViewCommand command);
+  CommandState PaintCommandState(ViewCommand command) const;
+  // ---- end of painting editor ----
 };
 
 }  // namespace tessel

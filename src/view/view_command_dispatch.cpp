@@ -1,6 +1,7 @@
 // Routing of the view's commands to their handlers, and what each menu item shows.
 #include "document/draw_object.h"
 #include "document/vellum_doc.h"
+#include "view/paint_editor_route.h"
 #include "view/vellum_view.h"
 #include "view/view_host.h"
 
@@ -8,7 +9,7 @@ namespace tessel {
 
 namespace {
 // The groups of commands whose handlers live with their tools, by their enum sections.
-enum class CommandFamily { kCore, kCanvas, kCreation, kPlacement, kPoint };
+enum class CommandFamily { kCore, kCanvas, kCreation, kPlacement, kPoint, kPaint };
 
 CommandFamily FamilyOf(ViewCommand c) {
   using C = ViewCommand;
@@ -17,6 +18,7 @@ CommandFamily FamilyOf(ViewCommand c) {
   if (within(C::kToolRectangle, C::kToolImage)) return CommandFamily::kCreation;
   if (within(C::kToolTexture, C::kResetPerspTransformation)) return CommandFamily::kPlacement;
   if (within(C::kToolShape, C::kConvertToEnvelope)) return CommandFamily::kPoint;
+  if (within(C::kToolPaintTransparency, C::kPaintOnEdge)) return CommandFamily::kPaint;
   return CommandFamily::kCore;
 }
 constexpr float kZoomStep = 2.0f;
@@ -25,11 +27,14 @@ constexpr int kComboCustom = 10;
 
 bool CVellumView::Execute(ViewCommand command) {
   using C = ViewCommand;
+  // A running painting editor takes undo, redo, Esc and its own commands first.
+  if (m_paintEditorRunning && m_paintEditorRoute && m_paintEditorRoute->RouteCommand(command)) return true;
   switch (FamilyOf(command)) {
     case CommandFamily::kCanvas: return ExecuteCanvasCommand(command);
     case CommandFamily::kCreation: ChooseCreationTool(command); return true;
     case CommandFamily::kPlacement: return ExecutePlacementCommand(command);
     case CommandFamily::kPoint: return ExecutePointCommand(command);
+    case CommandFamily::kPaint: return ExecutePaintCommand(command);
     case CommandFamily::kCore: break;
   }
   switch (command) {
@@ -119,6 +124,7 @@ CommandState CVellumView::State(ViewCommand command) const {
     case CommandFamily::kCreation: s.checked = m_tool == CreationToolOf(command); break;
     case CommandFamily::kPlacement: s = PlacementCommandState(command); break;
     case CommandFamily::kPoint: s = PointCommandState(command); break;
+    case CommandFamily::kPaint: s = PaintCommandState(command); break;
     case CommandFamily::kCore: break;
   }
   switch (command) {
@@ -163,6 +169,7 @@ CommandState CVellumView::State(ViewCommand command) const {
   if (editor && command != C::kUndo && command != C::kRedo && command != C::kPressEsc &&
       command != C::kZoomIn && command != C::kZoomOut && command != C::kOriginalSize && command != C::kToolZoom)
     s.enabled = false;
+  if (m_paintEditorRoute) m_paintEditorRoute->RouteState(command, s);
   return s;
 }
 

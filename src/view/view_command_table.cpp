@@ -106,6 +106,12 @@ const std::vector<CommandInfo>& ViewCommandTable() {
       {C::kConvertToBitmap, "object.convert-bitmap", "Bitmap", "Convert to Bitmap", "", "Object"},
       {C::kConvertToPolynome, "object.convert-polynome", "Polynome", "Convert to Polynome", "", "Object"},
       {C::kConvertToEnvelope, "object.convert-envelope", "Envelope", "Convert Polynome to envelope", "", "Object"},
+      // Painting editor
+      {C::kToolPaintTransparency, "tool.paint-transparency", "Paint Transparency", "Paint Transparency", "", "Tools"},
+      {C::kToolPaintOpaque, "tool.paint-opaque", "Paint Opaque", "Paint Opaque", "", "Tools"},
+      {C::kPaintEditObject, "object.paint-edit", "Bitmap Brush Edit on Object <Alt - Edit Resized>",
+       "Paint on Object", "", "Object"},
+      {C::kPaintOnEdge, "object.paint-on-edge", "Paint on Edge", "Paint on Edge", "", "Object"},
   };
   return table;
 }

@@ -107,6 +107,11 @@ enum class ViewCommand {
   kConvertToBitmap,
   kConvertToPolynome,
   kConvertToEnvelope,
+  // Painting editor: the paint tools, the editor's entry and its options
+  kToolPaintTransparency,
+  kToolPaintOpaque,
+  kPaintEditObject,
+  kPaintOnEdge,
 };
 
 struct CommandInfo {

@@ -39,6 +39,7 @@ int RunMutafluxDialogTests(int argc, char** argv);
 int RunBrushWindowsTests(int argc, char** argv);
 
 // ---- painting editor ----
+int RunPaintEditorTests(int argc, char** argv);
 
 }  // namespace tessel
 
@@ -92,6 +93,7 @@ int main(int argc, char** argv) {
   failures += tessel::RunBrushWindowsTests(argc, argv);
 
   // ---- painting editor ----
+  failures += tessel::RunPaintEditorTests(argc, argv);
 
   return failures == 0 ? 0 : 1;
 }
