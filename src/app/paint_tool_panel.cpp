@@ -14,6 +14,7 @@
 
 #include "app/app_icons.h"
 #include "app/app_painting_state.h"
+#include "app/brush_library_panel.h"
 #include "app/brush_properties_dialog.h"
 #include "app/canvas_painter.h"
 #include "app/document_window.h"
@@ -29,10 +30,6 @@ namespace tessel {
 namespace {
 constexpr int kToolColumns = 3;
 constexpr int kSwatchSide = 24;
-constexpr int kPreviewSide = kLibraryPreviewSide;
-// A brush list cell: the preview with two short lines of name below.
-constexpr int kBrushCellWidth = 76;
-constexpr int kBrushCellHeight = 74;
 const QColor kMetal(150, 150, 160);
 const QColor kInkFill(70, 110, 200);
 
@@ -94,8 +91,7 @@ uint32_t RefOfColor(const QColor& c) { return uint32_t(c.red()) | uint32_t(c.gre
 }  // namespace
 
 PaintToolPanel::PaintToolPanel(MainWindow& main)
-    : QDockWidget("Painting", &main), m_main(main), m_state(AppPaintingState()),
-      m_library(std::make_unique<CBrushLibrary>()) {
+    : QDockWidget("Painting", &main), m_main(main), m_state(AppPaintingState()) {
   setObjectName("paintToolPanel");
   auto* body = new QWidget(this);
   auto* layout = new QVBoxLayout(body);
@@ -108,7 +104,6 @@ PaintToolPanel::PaintToolPanel(MainWindow& main)
   connect(end, &QPushButton::clicked, this, [this] { EndEditing(); });
   layout->addWidget(end);
   setWidget(body);
-  if (m_libraries->count() > 0) ShowLibrary(m_libraries->currentText());
   hide();
 }
 
@@ -147,14 +142,14 @@ QWidget* PaintToolPanel::BuildInk() {
   auto* grid = new QGridLayout(box);
   grid->setContentsMargins(0, 0, 0, 0);
   m_blend = new QComboBox(box);
-  m_blend->setObjectName("blendMode");
+  m_blend->setObjectName("paintBlendMode");
   for (const char* name : kPaintBlendNames) m_blend->addItem(name);
   connect(m_blend, qOverload<int>(&QComboBox::currentIndexChanged), this, [this](int i) {
     if (i >= 0) m_state.m_blendMode = i;
   });
   grid->addWidget(m_blend, 0, 0, 1, 3);
   m_opacity = new QSlider(Qt::Horizontal, box);
-  m_opacity->setObjectName("opacity");
+  m_opacity->setObjectName("paintOpacity");
   m_opacity->setRange(0, 255);
   m_opacity->setToolTip("Opacity");
   m_opacityValue = new QLabel(box);
@@ -187,46 +182,15 @@ QWidget* PaintToolPanel::BuildBrushes() {
   auto* box = new QWidget(this);
   auto* layout = new QVBoxLayout(box);
   layout->setContentsMargins(0, 0, 0, 0);
-  m_libraries = new QComboBox(box);
-  m_libraries->setObjectName("brushLibraries");
-  for (const std::string& name : ListBrushLibraries(App().Paths())) m_libraries->addItem(QString::fromStdString(name));
-  connect(m_libraries, &QComboBox::textActivated, this, [this](const QString& name) { ShowLibrary(name); });
-  m_brushes = new QListWidget(box);
-  m_brushes->setObjectName("brushList");
-  m_brushes->setViewMode(QListView::IconMode);
-  m_brushes->setIconSize(QSize(kPreviewSide, kPreviewSide));
-  m_brushes->setResizeMode(QListView::Adjust);
-  m_brushes->setMovement(QListView::Static);
-  m_brushes->setGridSize(QSize(kBrushCellWidth, kBrushCellHeight));
-  m_brushes->setWordWrap(true);
-  connect(m_brushes, &QListWidget::currentRowChanged, this, [this](int row) { ChooseBrush(row); });
+  // The same library list as the brush library window: choosing a brush makes it the
+  // application's current brush.
+  m_brushes = new BrushLibraryPanel(box);
   auto* properties = new QPushButton("Brush Properties", box);
   properties->setObjectName("brushProperties");
   connect(properties, &QPushButton::clicked, this, [this] { EditBrush(); });
-  layout->addWidget(m_libraries);
   layout->addWidget(m_brushes, 1);
   layout->addWidget(properties);
   return box;
-}
-
-bool PaintToolPanel::ShowLibrary(const QString& name) {
-  auto library = std::make_unique<CBrushLibrary>();
-  if (!OpenBrushLibrary(App().Paths(), name.toStdString(), *library)) return false;
-  m_library = std::move(library);
-  const QSignalBlocker quiet(m_brushes);
-  m_brushes->clear();
-  for (int i = 0; i < m_library->Count(); ++i) {
-    const CBrush& brush = *m_library->Get(i);
-    auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(ImageFromDib(brush.m_preview))),
-                                     QString::fromStdString(brush.m_name), m_brushes);
-    item->setToolTip(QString::fromStdString(brush.m_name));
-  }
-  return true;
-}
-
-void PaintToolPanel::ChooseBrush(int row) {
-  const CBrush* brush = m_library ? m_library->Get(row) : nullptr;
-  if (brush) m_state.ChooseBrush(*brush);
 }
 
 void PaintToolPanel::EditBrush() {

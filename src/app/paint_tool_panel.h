@@ -14,13 +14,12 @@
 class QButtonGroup;
 class QComboBox;
 class QLabel;
-class QListWidget;
 class QSlider;
 class QToolButton;
 
 namespace tessel {
 
-class CBrushLibrary;
+class BrushLibraryPanel;
 class MainWindow;
 struct CPaintingState;
 
@@ -35,15 +34,11 @@ class PaintToolPanel : public QDockWidget, public IDocumentFollower {
   // Shows the panel while the window's editor runs and the painting state's values.
   void Refresh() override;
 
-  // Loads the brush library of that name into the list (false when it cannot be read).
-  bool ShowLibrary(const QString& name);
-
  private:
   QWidget* BuildTools();
   QWidget* BuildInk();
   QWidget* BuildBrushes();
   void ChooseColour(bool second);
-  void ChooseBrush(int row);
   void EditBrush();
   void EndEditing();
   bool EditorRunning() const;
@@ -51,7 +46,6 @@ class PaintToolPanel : public QDockWidget, public IDocumentFollower {
   MainWindow& m_main;
   CPaintingState& m_state;
   QPointer<DocumentWindow> m_window;  // the window may go before it is told
-  std::unique_ptr<CBrushLibrary> m_library;
   QButtonGroup* m_tools = nullptr;
   QToolButton* m_cloneSwitch = nullptr;
   QComboBox* m_blend = nullptr;
@@ -59,8 +53,7 @@ class PaintToolPanel : public QDockWidget, public IDocumentFollower {
   QLabel* m_opacityValue = nullptr;
   QToolButton* m_paintColour = nullptr;
   QToolButton* m_secondColour = nullptr;
-  QComboBox* m_libraries = nullptr;
-  QListWidget* m_brushes = nullptr;
+  BrushLibraryPanel* m_brushes = nullptr;
 };
 
 }  // namespace tessel

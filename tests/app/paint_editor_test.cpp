@@ -312,16 +312,16 @@ class PaintEditorTest : public QObject {
   void panelSetsBrushBlendOpacityAndCloneSource() {
     Action("object.paint-edit")->trigger();
     CPaintingState& s = AppPaintingState();
-    auto* list = m_window->findChild<QListWidget*>("brushList");
+    auto* list = m_window->findChild<PaintToolPanel*>()->findChild<QListWidget*>("brushList");
     QVERIFY(list && list->count() > 1);
     list->setCurrentRow(1);
     QCOMPARE(QString::fromStdString(s.m_brush.m_name), list->item(1)->text());
-    auto* blend = m_window->findChild<QComboBox*>("blendMode");
+    auto* blend = m_window->findChild<QComboBox*>("paintBlendMode");
     QCOMPARE(blend->count(), int(kPaintBlendCount));
     QCOMPARE(blend->itemText(10), QString("If Darker"));
     blend->setCurrentIndex(kPaintMultiply);
     QCOMPARE(s.m_blendMode, int(kPaintMultiply));
-    m_window->findChild<QSlider*>("opacity")->setValue(100);
+    m_window->findChild<QSlider*>("paintOpacity")->setValue(100);
     QCOMPARE(s.m_opacity, 100);
     const CloneSource before = s.m_cloneSource;
     auto* clone = m_window->findChild<QToolButton*>("cloneSwitch");
