@@ -29,6 +29,8 @@ class LightsBar : public PropertyBar {
   void DeleteSelectedLight();
   // Names the bump map ("None.jpg" or "" for none).
   void SetBumpMap(const QString& name);
+  // Names the surface skin of the Surface folders ("None.jpg" or "" for none).
+  void SetSurfaceSkin(const QString& name);
   // Gives the selected objects the picture at path as their environment and renders
   // them; a reflection of 0 becomes a visible one (an undo step). False, with the reason
   // shown to the user, when the file cannot be read or nothing is selected.

@@ -41,6 +41,11 @@ void LightsBar::AddBumpShapeControls() {
       ->setObjectName("bumpInvert");
 }
 
+void LightsBar::SetSurfaceSkin(const QString& name) {
+  const std::string stored = name.compare(kNoSkin, Qt::CaseInsensitive) == 0 ? std::string() : name.toStdString();
+  Edit([&stored](CDrawObject& o) { o.m_surfaceName = stored; });
+}
+
 void LightsBar::AddSurfaceControls() {
   auto* skin = new QPushButton("Skin");
   skin->setObjectName("surfaceSkin");
@@ -50,11 +55,7 @@ void LightsBar::AddSurfaceControls() {
     const CDrawObject* shown = Shown();
     if (!shown) return;
     BumpMapDialog dialog(this, QString::fromStdString(shown->m_surfaceName), kSkinCategory, "Surface Skin");
-    if (dialog.exec() != QDialog::Accepted) return;
-    const QString chosen = dialog.Chosen();
-    const std::string stored =
-        chosen.compare(kNoSkin, Qt::CaseInsensitive) == 0 ? std::string() : chosen.toStdString();
-    Edit([&stored](CDrawObject& o) { o.m_surfaceName = stored; });
+    if (dialog.exec() == QDialog::Accepted) SetSurfaceSkin(dialog.Chosen());
   });
   auto* row = new QWidget;
   auto* layout = new QHBoxLayout(row);
