@@ -332,6 +332,9 @@ class CVellumView : public ZoomView {
   // Select tool: a press on a handle of the shown crop region starts code 19.
   bool StartCropResize(CPoint doc);
   void TextToolDown(CPoint doc);                         // view_text_tool.cpp
+  // A double-click on live text: the text editor opens on its text, font, size, style
+  // and alignment; OK builds the text again in place (one undo step when it changed).
+  void EditText(CDrawObject& object);
   void ImageToolDown(CPoint doc);                        // view_image_tool.cpp
   // The rubber band, the path so far with its rubber segment, the pencil stroke, the
   // arrow points and the crop rectangle being dragged (view_create_overlays.cpp).

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "document/draw_object.h"
 #include "document/vellum_doc.h"
 #include "view/vellum_view.h"
 #include "view/view_host.h"
@@ -132,6 +133,15 @@ void CVellumView::OnLButtonDblClk(CPoint window, ViewKeys keys) {
   if (!m_paintEditorRunning && PlacementDoubleClick(WindowToDocument(window))) return;
   // Shape tool
   if (!m_paintEditorRunning && m_tool == kToolSelect && ShapeToolDoubleClick(WindowToDocument(window))) return;
+  // Live text opens the text editor.
+  if (!m_paintEditorRunning && m_tool == kToolSelect) {
+    CDrawObject* hit = ObjectAtPoint(WindowToDocument(window), false, false);
+    if (hit && hit->IsText()) {
+      SelectObject(hit);
+      EditText(*hit);
+      return;
+    }
+  }
   // Double-clicks open editors of later tools; a plain press is what is left.
   OnLButtonDown(window, keys);
 }

@@ -423,5 +423,43 @@ TEST_F(CreateTools, CropHandleDragResizesOrClearsTheRegion) {
   EXPECT_EQ(doc.m_cropSet, 0);
 }
 
+// A double-click on live text opens the editor on its settings; OK retypes it in place
+// with one undo step and keeps its name; Cancel and empty text leave it as it was.
+TEST_F(CreateTools, DoubleClickEditsLiveText) {
+  host.answer = std::make_unique<TextRequest>();
+  host.answer->text = "Hi";
+  host.answer->font.faceName = "Arial";
+  host.answer->size = 30;
+  view->Execute(C::kToolText);
+  Click(60, 70);
+  ASSERT_EQ(doc.ObjectCount(), 1);
+  CDrawObject& text = *Top();
+  text.m_name = "Greeting";
+  doc.ResetUndo();
+  const int width = text.m_width;
+  const CPoint centre{text.m_left + text.m_width / 2, text.m_top + text.m_height / 2};
+
+  host.answer->text = "Hello there";
+  host.answer->italic = true;
+  view->OnLButtonDblClk(W(centre.x, centre.y), {});
+  EXPECT_EQ(host.asked.text, "Hi");
+  EXPECT_EQ(host.asked.size, 30.0);
+  EXPECT_EQ(text.m_text, "Hello there");
+  EXPECT_EQ(text.m_textItalic, 1);
+  EXPECT_GT(text.m_width, width);
+  EXPECT_EQ(text.m_name, "Greeting");
+  EXPECT_EQ(doc.m_undoList.size(), 2u);
+
+  host.answer->text = "";
+  view->OnLButtonDblClk(W(text.m_left + 5, text.m_top + text.m_height / 2), {});
+  EXPECT_EQ(text.m_text, "Hello there");
+  host.answer.reset();
+  view->OnLButtonDblClk(W(text.m_left + 5, text.m_top + text.m_height / 2), {});
+  EXPECT_EQ(text.m_text, "Hello there");
+  EXPECT_EQ(doc.m_undoList.size(), 2u);
+  view->Execute(C::kUndo);
+  EXPECT_EQ(Top()->m_text, "Hi");
+}
+
 }  // namespace
 }  // namespace tessel
