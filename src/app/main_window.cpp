@@ -27,7 +27,7 @@
 #include "app/document_follower.h"
 #include "app/document_window.h"
 #include "app/layers_dock.h"
-#include "app/look_bars.h"
+#include "app/property_bars.h"
 #include "app/main_window_impl.h"
 #include "app/object_bar.h"
 #include "app/paint_tool_panel.h"
@@ -138,9 +138,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_impl(std::make_
   connect(d.layers, &LayersDock::edited, this, [&d] { d.AfterEdit(false); });
 
   // ---- property bars (install) ----
-  InstallLookBars(*this);
-
-  d.InstallEffectBars();
+  InstallPropertyBars(*this);
 
   // ---- Bitmap menu (install) ----
 
@@ -398,12 +396,11 @@ void MainWindow::Impl::OnAppCommand(AppCommand id) {
     // ---- property bars (commands) ----
     case A::kShowColorTextureBar:
     case A::kShowTransparencyBar:
-    case A::kShowBevelBar: ToggleLookBar(self, id); break;
-
+    case A::kShowBevelBar:
     case A::kShowEffectBar:
     case A::kShowOutlineBar:
     case A::kShowLightsBar:
-    case A::kShowObjectPropertiesBar: ToggleEffectBar(id); break;
+    case A::kShowObjectPropertiesBar: TogglePropertyBar(self, id); break;
 
     // ---- Bitmap menu (commands) ----
     case A::kBitmapSimpleSharpen:

@@ -77,10 +77,6 @@ struct MainWindow::Impl {
 
   // ---- property bars ----
 
-  // The Effect, Outline, Lights & Material and Object bars (effect_bars_install.cpp):
-  // docked right as tabs, each shown and hidden by its View menu command.
-  void InstallEffectBars();
-  void ToggleEffectBar(AppCommand id);
 
   // ---- Bitmap menu ----
 

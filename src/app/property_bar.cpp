@@ -220,15 +220,4 @@ bool PropertyBar::AskColor(COLORREF* colour) {
   return true;
 }
 
-void DockPropertyBar(MainWindow& main, PropertyBar* bar) {
-  PropertyBar* first = nullptr;
-  for (PropertyBar* other : main.findChildren<PropertyBar*>())
-    if (other != bar && !first && main.dockWidgetArea(other) == Qt::RightDockWidgetArea && !other->isFloating())
-      first = other;
-  if (first)
-    main.tabifyDockWidget(first, bar);
-  else
-    main.addDockWidget(Qt::RightDockWidgetArea, bar);
-}
-
 }  // namespace tessel

@@ -99,8 +99,4 @@ class PropertyBar : public QDockWidget, public IDocumentFollower {
 QColor ToQColor(COLORREF colour);
 COLORREF FromQColor(const QColor& colour);
 
-// Docks bar on the right of main as a tab beside the property bars already docked there
-// (or on its own when it is the first), without raising it.
-void DockPropertyBar(MainWindow& main, PropertyBar* bar);
-
 }  // namespace tessel

@@ -102,6 +102,13 @@ class EffectBarsTest : public QObject {
       if (i > 0) QVERIFY2(tabs.contains(dock), docks[i]);
       QAction* action = m_window->Action(commands[i]);
       QVERIFY2(action && action->isCheckable() && action->isChecked(), commands[i]);
+      // A bar behind another tab comes to the front; one in front hides.
+      if (i > 0) {
+        action->trigger();
+        QApplication::processEvents();
+        QVERIFY(!dock->isHidden());
+        QVERIFY(!dock->visibleRegion().isEmpty());
+      }
       action->trigger();
       QVERIFY(dock->isHidden());
       QVERIFY(!action->isChecked());
