@@ -68,9 +68,9 @@ PaintEditorDisplay::PaintEditorDisplay(CVellumDoc& doc, CDrawObject& object, boo
 
 PaintEditorDisplay::~PaintEditorDisplay() = default;
 
-const CDIBSection& PaintEditorDisplay::Compose(const CDIBSection& layer, bool layerChanged) {
+const CDIBSection& PaintEditorDisplay::Compose(const CDIBSection& layer, bool layerChanged, PaintTarget target) {
   if (layerChanged || !m_rendered) {
-    m_shown->m_layer = layer.Clone();
+    (target == PaintTarget::kLayer ? m_shown->m_layer : m_shown->m_paintTransp) = layer.Clone();
     m_shown->RenderObject(false, nullptr);
     m_rendered = true;
   }

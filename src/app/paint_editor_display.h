@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "base/dib_section.h"
+#include "paint/paint_editor.h"
 
 namespace tessel {
 
@@ -27,8 +28,9 @@ class PaintEditorDisplay {
   const CDIBSection& BlueprintOnCanvas() const { return m_blueprint; }
 
   // The whole canvas with the object shown as it renders with layer in place of its
-  // own; the object is rendered again only when layerChanged (or on the first call).
-  const CDIBSection& Compose(const CDIBSection& layer, bool layerChanged);
+  // own layer (or, for kTransparency, of its painted transparency); the object is
+  // rendered again only when layerChanged (or on the first call).
+  const CDIBSection& Compose(const CDIBSection& layer, bool layerChanged, PaintTarget target = PaintTarget::kLayer);
 
  private:
   CVellumDoc& m_doc;

@@ -50,13 +50,17 @@ CEventPressure* PaintEditorHost::Tablet() const {
 }
 
 bool PaintEditorHost::OpenEditor(CDrawObject& object, int paintTool) {
+  return Open(object, paintTool, PaintTarget::kLayer);
+}
+
+bool PaintEditorHost::Open(CDrawObject& object, int paintTool, PaintTarget target) {
   if (Running() || m_window.Document().Position(&object) < 0) return false;
   CVellumView& view = m_window.View();
   if (paintTool > 0) m_state.m_tool = paintTool;
   UseTabletPressure(m_state, LoadGeneralSettings(App().Profile()).tablet);
   m_object = &object;
   m_display = std::make_unique<PaintEditorDisplay>(m_window.Document(), object, view.m_lensesOff);
-  m_editor = std::make_unique<CPaintEditor>(object, m_state);
+  m_editor = std::make_unique<CPaintEditor>(object, m_state, target);
   m_editor->SetPaintOnEdge(m_paintOnEdge);
   const CDIBSection& blueprint = m_display->BlueprintOnCanvas();
   m_editor->SetCloneImages(&m_display->Below(), blueprint.IsEmpty() ? nullptr : &blueprint);
@@ -185,7 +189,10 @@ bool PaintEditorHost::IdleViewportEvent(QEvent* event) {
   CDrawObject* object = view.ObjectAtPoint(view.WindowToDocument(at), false, false);
   if (!object) return true;
   m_window.setFocus(Qt::MouseFocusReason);
-  return OpenEditor(*object, tool == kToolPaintTransparency ? kToolEraseTransparent : kToolMakeOpaque);
+  // A bitmap object's picture carries its own alpha; other objects get painted
+  // transparency, which their render applies over the shape.
+  const PaintTarget target = object->IsBitmap() ? PaintTarget::kLayer : PaintTarget::kTransparency;
+  return Open(*object, tool == kToolPaintTransparency ? kToolEraseTransparent : kToolMakeOpaque, target);
 }
 
 bool PaintEditorHost::RunningViewportEvent(QEvent* event) {
@@ -317,7 +324,7 @@ void PaintEditorHost::PaintCanvas() {
   painter.fillRect(m_window.viewport()->rect(), kOutsideCanvas);
   const CVellumView& view = m_window.View();
   ViewPaint paint;
-  paint.buffer = &m_display->Compose(m_editor->Layer(), m_layerChanged);
+  paint.buffer = &m_display->Compose(m_editor->Layer(), m_layerChanged, m_editor->Target());
   m_layerChanged = false;
   paint.bufferRect = {0, 0, paint.buffer->Width(), paint.buffer->Height()};
   paint.halftone = view.Scale() < 1.0f;

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "base/rect.h"
+#include "paint/paint_editor.h"
 #include "view/paint_editor_route.h"
 
 class QEvent;
@@ -22,7 +23,6 @@ namespace tessel {
 
 class CDrawObject;
 class CEventPressure;
-class CPaintEditor;
 class DocumentWindow;
 class PaintEditorDisplay;
 struct CPaintingState;
@@ -64,6 +64,8 @@ class PaintEditorHost : public QObject, public IPaintEditorRoute {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Opens the editor on object's layer or painted transparency.
+  bool Open(CDrawObject& object, int paintTool, PaintTarget target);
   // The tablet's pressure source while "Tablet" is on, else null.
   CEventPressure* Tablet() const;
   // Input while the editor is closed: the double-click and the paint tools' press.

@@ -13,13 +13,18 @@ namespace tessel {
 
 namespace {
 
-// The object's layer as a 32-bit working copy: 24-bit layers become opaque 32-bit
-// ones, and an object without a layer gets a transparent one of its box size.
-CDIBSection WorkingCopy(const CDrawObject& object) {
-  const CDIBSection& src = object.m_layer;
+constexpr uint8_t kOpaqueWhite = 255;
+
+// The object's layer (or painted transparency) as a 32-bit working copy: 24-bit layers
+// become opaque 32-bit ones; an object without a layer gets a transparent one of its
+// box size, and one without painted transparency an opaque white one, which leaves the
+// object as it is.
+CDIBSection WorkingCopy(const CDrawObject& object, PaintTarget target) {
+  const CDIBSection& src = target == PaintTarget::kLayer ? object.m_layer : object.m_paintTransp;
   CDIBSection layer;
   if (src.IsEmpty()) {
     layer.Create(std::max(1, int(object.m_width)), std::max(1, int(object.m_height)), 32);
+    if (target == PaintTarget::kTransparency) std::memset(layer.Bits(), kOpaqueWhite, layer.SizeBytes());
     return layer;
   }
   if (src.BitsPerPixel() == 32) return src.Clone();
@@ -41,8 +46,8 @@ CDIBSection WorkingCopy(const CDrawObject& object) {
 
 }  // namespace
 
-CPaintEditor::CPaintEditor(CDrawObject& object, CPaintingState& state)
-    : m_object(object), m_state(state), m_layer(WorkingCopy(object)) {}
+CPaintEditor::CPaintEditor(CDrawObject& object, CPaintingState& state, PaintTarget target)
+    : m_object(object), m_state(state), m_target(target), m_layer(WorkingCopy(object, target)) {}
 
 void CPaintEditor::SetPaintOnEdge(bool on) {
   m_paintOnEdge = on;
@@ -206,8 +211,12 @@ bool CPaintEditor::Redo() {
 }
 
 bool CPaintEditor::Commit() {
-  if (m_object.m_layer == m_layer) return false;
-  m_object.m_layer = m_layer.Clone();
+  CDIBSection& stored = m_target == PaintTarget::kLayer ? m_object.m_layer : m_object.m_paintTransp;
+  if (stored == m_layer) return false;
+  // Unpainted transparency stays absent rather than becoming a white sheet.
+  if (stored.IsEmpty() && m_target == PaintTarget::kTransparency && m_layer == WorkingCopy(m_object, m_target))
+    return false;
+  stored = m_layer.Clone();
   return true;
 }
 

@@ -17,11 +17,18 @@ class CDrawObject;
 struct CPaintingState;
 struct CDabParams;
 
+// What the editor paints on: the object's bitmap layer (the picture of a bitmap
+// object), or its painted transparency, whose alpha scales the rendered object's.
+enum class PaintTarget { kLayer, kTransparency };
+
 class CPaintEditor {
  public:
   // Starts editing object's layer (an object without one gets a transparent layer of
-  // its box size). Both object and state must outlive the editor.
-  CPaintEditor(CDrawObject& object, CPaintingState& state);
+  // its box size) or, with kTransparency, its painted transparency (an object without
+  // one gets an opaque white one of its box size, which changes nothing). Both object
+  // and state must outlive the editor.
+  CPaintEditor(CDrawObject& object, CPaintingState& state, PaintTarget target = PaintTarget::kLayer);
+  PaintTarget Target() const { return m_target; }
 
   // View mapping: view pixels per layer pixel, and where the layer's top-left corner
   // lies in the view.
@@ -59,8 +66,8 @@ class CPaintEditor {
   bool CanUndo() const { return m_undo.CanUndo(); }
   bool CanRedo() const { return m_undo.CanRedo(); }
 
-  // Copies the working layer into the object; true when it differs from what the
-  // object had.
+  // Copies the working layer into the object (its layer or its painted transparency);
+  // true when it differs from what the object had.
   bool Commit();
 
   // Every dab placed so far (layer column, memory row), for replays and tests.
@@ -77,6 +84,7 @@ class CPaintEditor {
 
   CDrawObject& m_object;
   CPaintingState& m_state;
+  PaintTarget m_target;
   CDIBSection m_layer;   // working copy
   CDIBSection m_base;    // the layer as the stroke started
   CEdgeMap m_edge;

@@ -285,6 +285,40 @@ class PaintEditorTest : public QObject {
     QCOMPARE(At(m_object->m_layer, 30, 30).a, 0);
   }
 
+  // On a shape "Paint Transparency" paints the shape's painted transparency: the layer
+  // stays empty and the render cuts the erased spot out. Opening and leaving without a
+  // stroke adds nothing and records no step.
+  void paintTransparencyOnAShapeCutsItsRender() {
+    auto shape = std::make_unique<CDrawObject>();
+    shape->CreateRectangle(220, 60, 300, 120);
+    CDrawObject* rect = Doc().AddObject(std::move(shape));
+    Doc().SaveUndo();
+    const size_t steps = Doc().m_undoList.size();
+    const CPoint spot{260, 90};
+    const int x = spot.x - rect->m_left, y = spot.y - rect->m_top;
+    QCOMPARE(At(rect->m_bitmap, x, y).a, 255);
+
+    Action("tool.paint-transparency")->trigger();
+    QTest::mousePress(m_doc->viewport(), Qt::LeftButton, {}, Window(spot.x, spot.y));
+    QTest::mouseRelease(m_doc->viewport(), Qt::LeftButton, {}, Window(spot.x, spot.y));
+    QVERIFY(Host().Running());
+    QVERIFY(Host().Editor()->Target() == PaintTarget::kTransparency);
+    QTest::keyClick(m_doc, Qt::Key_Escape);
+    QVERIFY(rect->m_paintTransp.IsEmpty());
+    QCOMPARE(Doc().m_undoList.size(), steps);
+
+    QTest::mousePress(m_doc->viewport(), Qt::LeftButton, {}, Window(spot.x, spot.y));
+    QTest::mouseRelease(m_doc->viewport(), Qt::LeftButton, {}, Window(spot.x, spot.y));
+    QVERIFY(Host().Running());
+    Stroke(spot, spot);
+    QTest::keyClick(m_doc, Qt::Key_Escape);
+    QVERIFY(rect->m_layer.IsEmpty());
+    QCOMPARE(At(rect->m_paintTransp, x, y).a, 0);
+    QCOMPARE(At(rect->m_paintTransp, 2, 2).a, 255);
+    QCOMPARE(At(rect->m_bitmap, x, y).a, 0);
+    QCOMPARE(Doc().m_undoList.size(), steps + 1);
+  }
+
   void cloneReadsTheBlueprintWhereItLies() {
     // A 24-bit green blueprint whose top-left lies at the object's (20, 10).
     CDIBSection blueprint;

@@ -117,6 +117,28 @@ TEST(PaintEditor, UndoRedoAndCommit) {
   EXPECT_FALSE(f.editor->CanRedo());
 }
 
+// Painted transparency starts as an opaque white sheet that is not stored unless
+// painted; the layer is left alone.
+TEST(PaintEditor, TransparencyTargetPaintsThePaintedTransparency) {
+  Fixture f(30, 20);
+  CPaintEditor editor(f.object, f.state, PaintTarget::kTransparency);
+  EXPECT_EQ(editor.Layer().Width(), 30);
+  EXPECT_EQ(editor.Layer().RowFromTop(5)[5 * 4 + 3], 255);
+  EXPECT_EQ(editor.Layer().RowFromTop(5)[5 * 4 + 2], 255);
+  EXPECT_FALSE(editor.Commit());
+  EXPECT_TRUE(f.object.m_paintTransp.IsEmpty());
+  f.state.m_tool = kToolEraseTransparent;
+  f.state.m_opacity = 255;
+  Replay(editor, {{Event::kDown, 15, 10}, {Event::kUp, 15, 10}});
+  EXPECT_TRUE(editor.Commit());
+  EXPECT_TRUE(f.object.m_layer.IsEmpty());
+  EXPECT_EQ(f.object.m_paintTransp.RowFromTop(10)[15 * 4 + 3], 0);
+  EXPECT_EQ(f.object.m_paintTransp.RowFromTop(0)[0 * 4 + 3], 255);
+  // A second editor starts from what was stored.
+  CPaintEditor again(f.object, f.state, PaintTarget::kTransparency);
+  EXPECT_TRUE(again.Layer() == f.object.m_paintTransp);
+}
+
 TEST(PaintEditor, PressureEraserEndAndAlphaTools) {
   Fixture f(40, 40);
   auto pen = std::make_unique<CEventPressure>(255);
