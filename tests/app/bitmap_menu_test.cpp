@@ -119,13 +119,9 @@ class BitmapMenuTest : public QObject {
  private slots:
   void init() {
     App().Profile().WriteInt("Settings", "Undo", kUndoLevels);
-    m_window = std::make_unique<MainWindow>();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    m_window->NewDocument();
+    m_window = guitest::OpenWindowWithNewDocument();
     m_doc = m_window->ActiveWindow();
     QVERIFY(m_doc);
-    m_doc->EnsureInitialUpdate();
     CDrawObject* object = Doc().AddObject(MakeBitmapObject(TestPicture()));
     QVERIFY(object);
     object->SetPosition(20, 20);
@@ -134,8 +130,7 @@ class BitmapMenuTest : public QObject {
     SelectBitmap();
   }
   void cleanup() {
-    for (auto* w : m_window->findChildren<DocumentWindow*>()) w->Document().m_modified = false;
-    m_window.reset();
+    guitest::CloseWithoutQuestions(m_window);
   }
 
   void menuHoldsEveryCommandEnabledOnlyForAPicture() {

@@ -68,17 +68,12 @@ class DrawToolsTest : public QObject {
   Q_OBJECT
  private slots:
   void init() {
-    m_window = std::make_unique<MainWindow>();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    m_window->NewDocument();
+    m_window = guitest::OpenWindowWithNewDocument();
     m_doc = m_window->ActiveWindow();
     QVERIFY(m_doc);
-    m_doc->EnsureInitialUpdate();
   }
   void cleanup() {
-    for (auto* w : m_window->findChildren<DocumentWindow*>()) w->Document().m_modified = false;
-    m_window.reset();
+    guitest::CloseWithoutQuestions(m_window);
   }
 
   void toolsToolbarHoldsEveryToolOnce() {

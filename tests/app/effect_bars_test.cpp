@@ -73,19 +73,14 @@ class EffectBarsTest : public QObject {
 
  private slots:
   void init() {
-    m_window = std::make_unique<MainWindow>();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    m_window->NewDocument();
+    m_window = guitest::OpenWindowWithNewDocument();
     m_docWindow = m_window->ActiveWindow();
     QVERIFY(m_docWindow);
-    m_docWindow->EnsureInitialUpdate();
     Doc().m_undoLevels = kUndoRoom;
     m_object = nullptr;
   }
   void cleanup() {
-    for (auto* w : m_window->findChildren<DocumentWindow*>()) w->Document().m_modified = false;
-    m_window.reset();
+    guitest::CloseWithoutQuestions(m_window);
   }
 
   void barsAreTabsOnTheRightAndTheViewMenuShowsAndHidesThem() {

@@ -32,6 +32,7 @@
 #include "document/vellum_doc.h"
 #include "render/map_names.h"
 #include "view/vellum_view.h"
+#include "gui_test_support.h"
 
 namespace tessel {
 
@@ -54,13 +55,9 @@ class LookBarsTest : public QObject {
   Q_OBJECT
  private slots:
   void init() {
-    m_window = std::make_unique<MainWindow>();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    m_window->NewDocument();
+    m_window = guitest::OpenWindowWithNewDocument();
     m_doc = m_window->ActiveWindow();
     QVERIFY(m_doc);
-    m_doc->EnsureInitialUpdate();
     Doc().m_undoLevels = kUndoRoom;  // every step of a test stays countable
     m_window->Action("tool.rectangle")->trigger();
     Drag(40, 40, 160, 120);
@@ -68,8 +65,7 @@ class LookBarsTest : public QObject {
     QCOMPARE(m_doc->View().LookTarget(), Top());
   }
   void cleanup() {
-    for (auto* w : m_window->findChildren<DocumentWindow*>()) w->Document().m_modified = false;
-    m_window.reset();
+    guitest::CloseWithoutQuestions(m_window);
   }
 
   void barsAreTabsOnTheRightShownByTheViewMenu() {

@@ -26,6 +26,7 @@
 #include "paint/painting_state.h"
 #include "view/general_settings.h"
 #include "view/vellum_view.h"
+#include "gui_test_support.h"
 
 using namespace tessel;
 
@@ -87,13 +88,9 @@ class PaintEditorTest : public QObject {
  private slots:
   void init() {
     UseHardBrush(kPressureNone);
-    m_window = std::make_unique<MainWindow>();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    m_window->NewDocument();
+    m_window = guitest::OpenWindowWithNewDocument();
     m_doc = m_window->ActiveWindow();
     QVERIFY(m_doc);
-    m_doc->EnsureInitialUpdate();
     std::unique_ptr<CDrawObject> object = MakeBitmapObject(Picture());
     QVERIFY(object);
     object->SetPosition(kLeft, kTop);
@@ -104,8 +101,7 @@ class PaintEditorTest : public QObject {
   }
   void cleanup() {
     SetTablet(false);
-    for (auto* w : m_window->findChildren<DocumentWindow*>()) w->Document().m_modified = false;
-    m_window.reset();
+    guitest::CloseWithoutQuestions(m_window);
   }
 
   void commandOpensEditorAndSwitchesToolsOff() {
