@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPolygon>
 
+#include "app/qt_colour.h"
 #include "app/qt_image.h"
 #include "view/vellum_view.h"
 
@@ -27,7 +28,7 @@ QRect ToWindow(const OverlayItem& item, const ZoomView& zoom) {
 
 QPen PenOf(const OverlayItem& item) {
   // An inverting pen draws white with XOR, so a second drawing erases the first.
-  QPen pen(item.invert ? QColor(Qt::white) : ColorOfRef(item.color));
+  QPen pen(item.invert ? QColor(Qt::white) : ToQColor(item.color));
   pen.setCosmetic(true);
   pen.setWidth(1);
   if (item.dotted) pen.setStyle(Qt::DotLine);
@@ -43,7 +44,7 @@ void DrawItem(QPainter& p, const OverlayItem& item, const ZoomView& zoom) {
       break;
     }
     case OverlayKind::kFillRect:
-      p.fillRect(ToWindow(item, zoom), item.invert ? QColor(Qt::white) : ColorOfRef(item.color));
+      p.fillRect(ToWindow(item, zoom), item.invert ? QColor(Qt::white) : ToQColor(item.color));
       break;
     case OverlayKind::kLine:
       if (item.points.size() >= 2)
@@ -61,7 +62,7 @@ void DrawItem(QPainter& p, const OverlayItem& item, const ZoomView& zoom) {
     case OverlayKind::kStipple: {
       // The crop region is lightly dotted, the area outside the canvas more densely.
       const Qt::BrushStyle style = item.stipple == 0 ? Qt::Dense6Pattern : Qt::Dense4Pattern;
-      p.fillRect(ToWindow(item, zoom), QBrush(ColorOfRef(item.color), style));
+      p.fillRect(ToWindow(item, zoom), QBrush(ToQColor(item.color), style));
       break;
     }
     case OverlayKind::kPixels:
@@ -77,7 +78,6 @@ void DrawItem(QPainter& p, const OverlayItem& item, const ZoomView& zoom) {
 }
 }  // namespace
 
-QColor ColorOfRef(uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
 void DrawViewBuffer(QPainter& painter, const ViewPaint& paint, const ZoomView& zoom) {
   if (paint.blank || !paint.buffer || paint.bufferRect.IsEmpty()) return;

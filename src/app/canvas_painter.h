@@ -2,10 +2,6 @@
 // the zoom and the overlay primitives over it.
 #pragma once
 
-#include <cstdint>
-
-#include <QColor>
-
 #include "view/view_overlay.h"
 
 class QPainter;
@@ -15,8 +11,6 @@ namespace tessel {
 class ZoomView;
 struct ViewPaint;
 
-// A 0x00BBGGRR colour.
-QColor ColorOfRef(uint32_t bgr);
 // Draws paint.buffer into the window rectangle of paint.bufferRect, smoothly scaled when
 // paint.halftone is set. Nothing for a blank paint or a missing buffer.
 void DrawViewBuffer(QPainter& painter, const ViewPaint& paint, const ZoomView& zoom);

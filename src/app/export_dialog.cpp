@@ -19,6 +19,7 @@
 
 #include "app/export_dialog_values.h"
 #include "app/export_save_request.h"
+#include "app/qt_colour.h"
 #include "app/qt_image.h"
 #include "base/app_context.h"
 #include "base/profile.h"
@@ -47,11 +48,10 @@ bool IsLayeredType(int type) {
   return type == int(ExportType::kHighResolution) || type == int(ExportType::kPsd) || type == int(ExportType::kSvg);
 }
 
-QColor QColorOf(COLORREF c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
 void PaintLabel(QLabel* label, double percent) {
   QPalette palette = label->palette();
-  palette.setColor(QPalette::Window, QColorOf(COutputSize::PercentLabelColour(percent)));
+  palette.setColor(QPalette::Window, ToQColor(COutputSize::PercentLabelColour(percent)));
   label->setPalette(palette);
 }
 

@@ -216,9 +216,7 @@ void LightsBar::SetBumpMap(const QString& name) {
 
 std::vector<CDrawObject*> LightsBar::Selected() const {
   CVellumView* view = View();
-  if (!view) return {};
-  if (CDrawObject* current = view->CurrentObject()) return {current};
-  return view->MultiSelection();
+  return view ? view->SelectedObjects() : std::vector<CDrawObject*>{};
 }
 
 void LightsBar::ChangeEnvironment(const std::function<void(CDIBSection&)>& change,

@@ -16,10 +16,10 @@
 #include "app/app_painting_state.h"
 #include "app/brush_library_panel.h"
 #include "app/brush_properties_dialog.h"
-#include "app/canvas_painter.h"
 #include "app/document_window.h"
 #include "app/main_window.h"
 #include "app/paint_editor_host.h"
+#include "app/qt_colour.h"
 #include "app/qt_image.h"
 #include "base/app_context.h"
 #include "paint/brush_library.h"
@@ -82,12 +82,11 @@ void DrawToolPicture(QPainter& p, int tool) {
 
 QIcon SwatchIcon(uint32_t colorref) {
   return PaintedIcon([colorref](QPainter& p) {
-    p.setBrush(ColorOfRef(colorref));
+    p.setBrush(ToQColor(colorref));
     p.drawRect(QRectF(3, 3, 18, 18));
   });
 }
 
-uint32_t RefOfColor(const QColor& c) { return uint32_t(c.red()) | uint32_t(c.green()) << 8 | uint32_t(c.blue()) << 16; }
 }  // namespace
 
 PaintToolPanel::PaintToolPanel(MainWindow& main)
@@ -200,9 +199,9 @@ void PaintToolPanel::EditBrush() {
 
 void PaintToolPanel::ChooseColour(bool second) {
   uint32_t& colour = second ? m_state.m_secondColour : m_state.m_paintColour;
-  const QColor chosen = QColorDialog::getColor(ColorOfRef(colour), this, second ? "Second Color" : "Paint Color");
+  const QColor chosen = QColorDialog::getColor(ToQColor(colour), this, second ? "Second Color" : "Paint Color");
   if (!chosen.isValid()) return;
-  colour = RefOfColor(chosen);
+  colour = FromQColor(chosen);
   if (!second) m_state.m_brush.SetColour(colour);
   Refresh();
 }

@@ -36,12 +36,6 @@ void PaintSwatch(QToolButton* button, COLORREF colour) {
 }
 }  // namespace
 
-QColor ToQColor(COLORREF colour) { return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
-
-COLORREF FromQColor(const QColor& colour) {
-  return COLORREF(colour.red()) | COLORREF(colour.green()) << 8 | COLORREF(colour.blue()) << 16;
-}
-
 PropertyBar::PropertyBar(const QString& title, const QString& objectName, MainWindow& main)
     : QDockWidget(title, &main), m_main(main) {
   setObjectName(objectName);

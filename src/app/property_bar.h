@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/document_follower.h"
+#include "app/qt_colour.h"
 #include "document/object_fields.h"
 
 class QCheckBox;
@@ -94,9 +95,5 @@ class PropertyBar : public QDockWidget, public IDocumentFollower {
   std::vector<std::function<void(const CDrawObject&)>> m_refreshers;
   bool m_refreshing = false;  // controls being set from the object change nothing
 };
-
-// The colour of a swatch button as a Qt colour, and back.
-QColor ToQColor(COLORREF colour);
-COLORREF FromQColor(const QColor& colour);
 
 }  // namespace tessel

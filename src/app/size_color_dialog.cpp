@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/document_dialogs.h"
+#include "app/qt_colour.h"
 #include "document/vellum_doc.h"
 
 namespace tessel {
@@ -15,11 +16,6 @@ namespace {
 // Wide enough for any typed entry, so that the size check, not the spin box, refuses.
 constexpr int kEntryLimit = 99999;
 constexpr int kSwatchSize = 16;
-
-QColor ToQColor(COLORREF c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
-COLORREF ToColorRef(const QColor& c) {
-  return COLORREF(c.red()) | COLORREF(c.green()) << 8 | COLORREF(c.blue()) << 16;
-}
 }  // namespace
 
 SizeColorDialog::SizeColorDialog(QWidget* parent, CVellumDoc& doc)
@@ -58,7 +54,7 @@ void SizeColorDialog::SetBackground(COLORREF color) {
 
 void SizeColorDialog::PickBackground() {
   const QColor chosen = QColorDialog::getColor(ToQColor(m_background), this, QStringLiteral("Background"));
-  if (chosen.isValid()) SetBackground(ToColorRef(chosen));
+  if (chosen.isValid()) SetBackground(FromQColor(chosen));
 }
 
 void SizeColorDialog::accept() {

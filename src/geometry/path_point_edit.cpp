@@ -50,22 +50,9 @@ int PathAnchorOf(const CBezier& path, int i) {
 }
 
 int FindPathPoint(const CBezier& path, const CRect& box, CPointD p, double tolerance, bool handles) {
-  const int used = path.UsedPointCount();
-  // Pass 0 looks at controls (only with handles), pass 1 at anchors.
-  for (int pass = handles ? 0 : 1; pass < 2; ++pass) {
-    int best = -1;
-    double bestD = 0;
-    for (int i = 0; i < used; ++i) {
-      if (CBezier::IsAnchor(i) != (pass == 1)) continue;
-      const CPointD q = ToPixels(path.m_points[size_t(i)], box);
-      const double dx = std::fabs(q.x - p.x), dy = std::fabs(q.y - p.y);
-      if (dx > tolerance || dy > tolerance) continue;
-      const double d = dx * dx + dy * dy;
-      if (best < 0 || d < bestD) best = i, bestD = d;
-    }
-    if (best >= 0) return best;
-  }
-  return -1;
+  return PickEditPoint(
+      path.UsedPointCount(), p, tolerance, handles, [](int i) { return !CBezier::IsAnchor(i); },
+      [&](int i) { return ToPixels(path.m_points[size_t(i)], box); });
 }
 
 void MovePathPoint(CBezier& path, const CRect& box, int i, double dx, double dy) {

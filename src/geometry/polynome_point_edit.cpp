@@ -159,20 +159,9 @@ CPointD PolyPointAt(const CPolynome& poly, const CRect& box, int i) {
 }
 
 int FindPolyPoint(const CPolynome& poly, const CRect& box, CPointD p, double tolerance, bool handles) {
-  for (int pass = handles ? 0 : 1; pass < 2; ++pass) {
-    int best = -1;
-    double bestD = 0;
-    for (int i = 0; i < Count(poly); ++i) {
-      if (IsPolyControl(poly, i) != (pass == 0)) continue;
-      const CPointD q = PolyPointAt(poly, box, i);
-      const double dx = std::fabs(q.x - p.x), dy = std::fabs(q.y - p.y);
-      if (dx > tolerance || dy > tolerance) continue;
-      const double d = dx * dx + dy * dy;
-      if (best < 0 || d < bestD) best = i, bestD = d;
-    }
-    if (best >= 0) return best;
-  }
-  return -1;
+  return PickEditPoint(
+      Count(poly), p, tolerance, handles, [&](int i) { return IsPolyControl(poly, i); },
+      [&](int i) { return PolyPointAt(poly, box, i); });
 }
 
 void MovePolyPoint(CPolynome& poly, const CRect& box, int i, double dx, double dy) {

@@ -74,4 +74,23 @@ void AlignHandles(CPointD anchor, CPointD* in, CPointD* out, int keep) {
   *in = {anchor.x - ux * li, anchor.y - uy * li};
 }
 
+int PickEditPoint(int count, CPointD p, double tolerance, bool handles, const std::function<bool(int)>& isControl,
+                  const std::function<CPointD(int)>& pointAt) {
+  // Pass 0 looks at controls (only with handles), pass 1 at anchors.
+  for (int pass = handles ? 0 : 1; pass < 2; ++pass) {
+    int best = -1;
+    double bestD = 0;
+    for (int i = 0; i < count; ++i) {
+      if (isControl(i) != (pass == 0)) continue;
+      const CPointD q = pointAt(i);
+      const double dx = std::fabs(q.x - p.x), dy = std::fabs(q.y - p.y);
+      if (dx > tolerance || dy > tolerance) continue;
+      const double d = dx * dx + dy * dy;
+      if (best < 0 || d < bestD) best = i, bestD = d;
+    }
+    if (best >= 0) return best;
+  }
+  return -1;
+}
+
 }  // namespace tessel

@@ -3,6 +3,8 @@
 // its shape), and the re-alignment of the two control handles of an anchor.
 #pragma once
 
+#include <functional>
+
 #include "base/rect.h"
 
 namespace tessel {
@@ -28,5 +30,12 @@ void SplitCubic(const CubicSegment& c, double t, CubicSegment* first, CubicSegme
 // directions). A handle lying on the anchor leaves both unchanged (a corner stays a
 // corner).
 void AlignHandles(CPointD anchor, CPointD* in, CPointD* out, int keep);
+
+// The point of an outline a click at p picks: among points 0..count-1 (pointAt(i) in
+// window pixels), the nearest that lies within tolerance of p on both axes, looking
+// first at the control handles (isControl, only when handles) and then at the anchors.
+// -1 when none is that close.
+int PickEditPoint(int count, CPointD p, double tolerance, bool handles, const std::function<bool(int)>& isControl,
+                  const std::function<CPointD(int)>& pointAt);
 
 }  // namespace tessel

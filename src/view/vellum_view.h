@@ -114,6 +114,8 @@ class CVellumView : public ZoomView {
   // ---- Selection (view_selection.cpp) ----
   CDrawObject* CurrentObject() const { return m_current; }
   const std::vector<CDrawObject*>& MultiSelection() const { return m_multi; }
+  // The current object, else the members of the multi-selection in document order.
+  std::vector<CDrawObject*> SelectedObjects() const;
   const CGroup* CurrentGroup() const { return m_currentGroup; }
   // Clears the multi-selection and makes object (or none) current.
   void SelectObject(CDrawObject* object);
@@ -254,7 +256,6 @@ class CVellumView : public ZoomView {
   void Paste();
   void PasteAttributes();
   void UndoRedo(bool redo);
-  std::vector<CDrawObject*> SelectedObjects() const;  // current object or multi-selection, document order
   // Removes and destroys the selected objects, empties the selection and repaints;
   // records no undo step. Returns the number removed.
   int RemoveSelected();

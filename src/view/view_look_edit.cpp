@@ -46,7 +46,7 @@ void TakeOutline(COutlineDefaults& outline, const CObjectFields& look) {
 }  // namespace
 
 int CVellumView::EditLook(const std::function<void(CDrawObject&)>& edit) {
-  std::vector<CDrawObject*> targets = m_current ? std::vector<CDrawObject*>{m_current} : m_multi;
+  const std::vector<CDrawObject*> targets = SelectedObjects();
   if (targets.empty()) {
     DefaultLook();
     edit(*m_defaultLook);
@@ -58,9 +58,7 @@ int CVellumView::EditLook(const std::function<void(CDrawObject&)>& edit) {
     return 0;
   }
   int changed = 0;
-  CRect before = EffectRect(*targets.front());
   for (CDrawObject* object : targets) {
-    before = before.Union(EffectRect(*object));
     std::unique_ptr<CDrawObject> base;
     for (auto& [previewed, saved] : m_lookPreviewBase)
       if (previewed == object) base = std::move(saved);
@@ -80,8 +78,7 @@ int CVellumView::EditLook(const std::function<void(CDrawObject&)>& edit) {
 }
 
 void CVellumView::PreviewLook(const std::function<void(CDrawObject&)>& edit) {
-  std::vector<CDrawObject*> targets = m_current ? std::vector<CDrawObject*>{m_current} : m_multi;
-  for (CDrawObject* object : targets) {
+  for (CDrawObject* object : SelectedObjects()) {
     bool saved = false;
     for (const auto& entry : m_lookPreviewBase) saved = saved || entry.first == object;
     if (!saved) m_lookPreviewBase.emplace_back(object, CopyOf(*object));
