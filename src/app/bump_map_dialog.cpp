@@ -2,12 +2,11 @@
 #include "app/bump_map_dialog.h"
 
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QListWidget>
 #include <QPainter>
 #include <QVBoxLayout>
-#include <set>
 
+#include "app/map_picker.h"
 #include "app/qt_image.h"
 #include "base/app_context.h"
 #include "base/dib_section.h"
@@ -37,24 +36,11 @@ QIcon FlatTile() {
   QPainter(&tile).drawRect(0, 0, kThumbSide - 1, kThumbSide - 1);
   return QIcon(tile);
 }
-
-QString FolderPath(const std::string& root, const char* category) {
-  return QString::fromStdString(root + "/" + CTextureBank::FolderFor(category));
-}
 }  // namespace
 
 QStringList BumpMapDialog::BumpMapFiles(const char* category) {
-  const QStringList patterns = {"*.bmp", "*.jpg", "*.jpeg", "*.png", "*.tga", "*.tif",
-                                "*.tiff", "*.gif", "*.pcx", "*.psd"};
-  std::set<QString> seen;  // lower-cased names
-  QStringList names;
-  for (const std::string& root : {App().Paths().UserFolder(), App().Paths().ProgramFolder()}) {
-    if (root.empty()) continue;
-    const QDir dir(FolderPath(root, category));
-    for (const QString& name : dir.entryList(patterns, QDir::Files, QDir::Name | QDir::IgnoreCase))
-      if (name.compare(kNone, Qt::CaseInsensitive) != 0 && seen.insert(name.toLower()).second) names << name;
-  }
-  names.sort(Qt::CaseInsensitive);
+  QStringList names = MapPicker::FolderFiles(CTextureBank::FolderFor(category));
+  names.removeIf([](const QString& name) { return name.compare(kNone, Qt::CaseInsensitive) == 0; });
   return names;
 }
 

@@ -93,11 +93,18 @@ void MapPicker::Rescan() {
   const std::string shown = StoredName(currentItem());
   clear();
   for (const BuiltIn& b : m_builtIns) AddEntry(b.label, b.stored, b.thumbnail);
+  for (const QString& name : FolderFiles(m_folder))
+    AddEntry(QFileInfo(name).completeBaseName(), name.toStdString(), FileThumbnail(name.toStdString()));
+  ShowName(shown);
+}
+
+QStringList MapPicker::FolderFiles(const std::string& folder) {
   // The user's copy of a file hides the program's (the texture store reads it first).
   QSet<QString> seen;
   QStringList names;
   for (const std::string& base : {App().Paths().UserFolder(), App().Paths().ProgramFolder()}) {
-    const QDir dir(QString::fromStdString(base + "/" + m_folder));
+    if (base.empty()) continue;
+    const QDir dir(QString::fromStdString(base + "/" + folder));
     for (const QString& name : dir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase)) {
       if (!IsImageFileName(name) || IsReservedMapName(name.toStdString()) || seen.contains(name.toLower())) continue;
       seen.insert(name.toLower());
@@ -105,9 +112,7 @@ void MapPicker::Rescan() {
     }
   }
   names.sort(Qt::CaseInsensitive);
-  for (const QString& name : names)
-    AddEntry(QFileInfo(name).completeBaseName(), name.toStdString(), FileThumbnail(name.toStdString()));
-  ShowName(shown);
+  return names;
 }
 
 void MapPicker::showEvent(QShowEvent* event) {

@@ -33,6 +33,10 @@ class MapPicker : public QListWidget {
   QListWidgetItem* ItemFor(const std::string& stored) const;
   // Reads the folders again (files added or removed since).
   void Rescan();
+  // The picture files of folder below the user's and the program's folders, each name
+  // once (the user's copy hides the program's), without the built-in map names, sorted
+  // without regard to letter case.
+  static QStringList FolderFiles(const std::string& folder);
 
  signals:
   // The user chose the entry storing name.
