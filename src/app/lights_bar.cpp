@@ -36,15 +36,6 @@ constexpr int kMaxBumpAmount = 255;
 constexpr double kLoadedReflection = 0.5;  // a freshly loaded picture shows at half strength
 constexpr int kLightListRows = 5;
 
-// A row of widgets side by side.
-QWidget* Row(std::initializer_list<QWidget*> widgets) {
-  auto* row = new QWidget;
-  auto* layout = new QHBoxLayout(row);
-  layout->setContentsMargins(0, 0, 0, 0);
-  for (QWidget* w : widgets) layout->addWidget(w);
-  return row;
-}
-
 QPushButton* Button(const QString& text, const char* name) {
   auto* button = new QPushButton(text);
   button->setObjectName(name);

@@ -3,7 +3,6 @@
 // scale and blend mode.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -57,12 +56,7 @@ void LightsBar::AddSurfaceControls() {
     BumpMapDialog dialog(this, QString::fromStdString(shown->m_surfaceName), kSkinCategory, "Surface Skin");
     if (dialog.exec() == QDialog::Accepted) SetSurfaceSkin(dialog.Chosen());
   });
-  auto* row = new QWidget;
-  auto* layout = new QHBoxLayout(row);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(skin);
-  layout->addWidget(m_surfaceName);
-  AddRow(QString(), row, [this](const CDrawObject& o) {
+  AddRow(QString(), Row({skin, m_surfaceName}), [this](const CDrawObject& o) {
     m_surfaceName->setText(o.m_surfaceName.empty() ? QString(kNoSkin) : QString::fromStdString(o.m_surfaceName));
   });
   AddSlider("Skin Amount", 0, kMaxSkinAmount, [](const CDrawObject& o) { return o.m_surfaceAmount; },

@@ -97,6 +97,14 @@ void PropertyBar::Edit(const std::function<void(CDrawObject&)>& edit) {
   m_main.NotifyEdited(changed > 0);
 }
 
+QWidget* PropertyBar::Row(std::initializer_list<QWidget*> widgets) {
+  auto* row = new QWidget;
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  for (QWidget* w : widgets) layout->addWidget(w);
+  return row;
+}
+
 void PropertyBar::AddRow(const QString& label, QWidget* widget, std::function<void(const CDrawObject&)> refresh) {
   if (label.isEmpty())
     m_form->addRow(widget);
@@ -145,11 +153,8 @@ QSlider* PropertyBar::AddSlider(const QString& label, int min, int max, IntGette
   connect(field, qOverload<int>(&QSpinBox::valueChanged), slider, &QSlider::setValue);
   slider->setProperty(kValueFieldProperty, QVariant::fromValue(static_cast<QObject*>(field)));
 
-  auto* row = new QWidget;
-  auto* layout = new QHBoxLayout(row);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(slider, 1);
-  layout->addWidget(field);
+  QWidget* row = Row({slider, field});
+  static_cast<QHBoxLayout*>(row->layout())->setStretchFactor(slider, 1);
   AddRow(label, row, [slider, field, get](const CDrawObject& o) {
     const int value = get(o);
     slider->setValue(value);

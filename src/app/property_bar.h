@@ -9,6 +9,7 @@
 #include <QDockWidget>
 #include <QPointer>
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 #include "app/document_follower.h"
@@ -73,6 +74,8 @@ class PropertyBar : public QDockWidget, public IDocumentFollower {
                      std::function<void(CDrawObject&, const std::string&)> set);
   // A push button running action.
   QPushButton* AddButton(const QString& text, std::function<void()> action);
+  // Widgets side by side in one unframed row.
+  static QWidget* Row(std::initializer_list<QWidget*> widgets);
   // Adds any widget as a row (label may be empty); refresh shows the shown object in it.
   void AddRow(const QString& label, QWidget* widget, std::function<void(const CDrawObject&)> refresh = {});
 
