@@ -136,12 +136,7 @@ StyleResult QuickStylesWindow::Apply(int tab, int n) {
     view.EditLook([&style, group](CDrawObject& object) { CopyAttributes(object, *style, group); });
     result = StyleResult::kAppliedToObject;
   } else {
-    CCreationDefaults& defaults = view.NewObjectDefaults();
-    result = ApplyStyle(tab, folder, n, nullptr, view.Document(), defaults.looks);
-    // The property bars show the look of new objects while nothing is selected: it
-    // takes the new defaults too.
-    if (result == StyleResult::kDefaultsSet)
-      view.EditLook([&defaults](CDrawObject& look) { defaults.looks.object.ApplyTo(look); });
+    result = ApplyStyle(tab, folder, n, nullptr, view.Document(), view.NewObjectDefaults().looks);
   }
   m_main.NotifyEdited(false);
   return result;

@@ -164,7 +164,8 @@ class CVellumView : public ZoomView {
   // the multi-selection; null when nothing is selected (the bars then show DefaultLook).
   CDrawObject* LookTarget() const;
   // The look new objects other than text start with, as a whole object (type 0, never
-  // rendered): the bars show and edit it while nothing is selected.
+  // rendered), with the creation defaults' current values: the bars show and edit it
+  // while nothing is selected.
   const CDrawObject& DefaultLook();
   // Applies edit to every selected object. Each whose stored fields changed is rendered
   // again (when its look changed) and one undo step is recorded for all of them; edits

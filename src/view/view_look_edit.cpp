@@ -23,11 +23,10 @@ CDrawObject* CVellumView::LookTarget() const {
 }
 
 const CDrawObject& CVellumView::DefaultLook() {
-  if (!m_defaultLook) {
-    m_defaultLook = std::make_unique<CDrawObject>();
-    m_newDefaults.ApplyTo(*m_defaultLook, false);
-    m_defaultLook->m_lineWidth = m_newDefaults.m_objectLineWidth;
-  }
+  if (!m_defaultLook) m_defaultLook = std::make_unique<CDrawObject>();
+  // The creation defaults hold the colours, texture, bevel, outline and line width,
+  // which styles change as well: the look takes them afresh each time.
+  m_newDefaults.ApplyTo(*m_defaultLook, false);
   return *m_defaultLook;
 }
 
